@@ -1,0 +1,31 @@
+#include "practice/feedback.h"
+
+#include "practice/feedbacktables.h"
+#include "shell/draw.h"
+
+#include <QAccessible>
+#include <QLabel>
+
+namespace kalyxteron {
+
+namespace {
+void showWord(QLabel *label, QStringView word)
+{
+    label->setText(word.toString());
+    // Screen readers announce the word as it appears.
+    QAccessibleEvent event(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+} // namespace
+
+void showPraiseWord(QLabel *label)
+{
+    showWord(label, kPraiseWords[std::size_t(drawFromClock(int(kPraiseWords.size()), Reseed::DayFraction))]);
+}
+
+void showWarningWord(QLabel *label)
+{
+    showWord(label, kWarningWords[std::size_t(drawFromClock(int(kWarningWords.size()), Reseed::DayFraction))]);
+}
+
+} // namespace kalyxteron

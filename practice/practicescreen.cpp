@@ -1,0 +1,545 @@
+#include "practice/practicescreen.h"
+
+#include "practice/feedback.h"
+#include "practice/feedbacktables.h"
+#include "practice/judge.h"
+#include "shell/controls.h"
+#include "shell/linedcaption.h"
+#include "shell/draw.h"
+#include "shell/messages.h"
+#include "shell/navigation.h"
+#include "shell/numeric.h"
+#include "shell/picturebox.h"
+#include "shell/platform.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include <vector>
+
+namespace kalyxteron {
+
+// What sets the three practice screens apart.
+struct GradeDesign {
+    Grade grade;
+    ScreenId id;
+    QSize clientSize;
+    QString caption;
+    QString instruction;
+    QColor background;                  // invalid: the system's default
+    bool divides;                       // a quotient exercise
+    bool hasRemainder;                  // ... with a remainder field
+    bool guardsZeroOperands;            // the sum, difference and product refuse a zero operand
+    bool closingExit;                   // "Έξοδος" closes the screen before the beep
+    const char *instructionsEntry;      // the "Οδηγίες" entry's name
+    bool rightProductReleasesClear;     // the product is the last exercise
+    bool rightProductMovesFocus;        // to the quotient
+    bool wrongProductMovesFocus;        // to the quotient
+    bool sumTellsAthensWithFullStop;    // the Athens story's second wording
+    bool wrongDivisionFocusesRemainder;
+    std::vector<const char *> focusOrder;
+};
+
+namespace {
+
+const QString kGreeting = QStringLiteral(
+    "Φίλοι μου γεια σας. Όταν μαζέψετε 30 βαθμούς o Φοίβος και η Αθηνά θα σας δώσουν ένα δίπλωμα.");
+const QString kZeroOperandMessage = QStringLiteral("Να γράψετε 2 αριθμούς μεγαλύτερους από το 0");
+const QString kAwardMessage = QStringLiteral(" Μπράβο!!! Πολύ καλή προσπάθεια.");
+const QString kAfterAwardMessage = QStringLiteral(
+    " Όταν εκτυπώσεις το δίπλωμα σου, μπορείς να παίξεις ένα παιχνίδι που φτιάξαμε για σένα.");
+
+const std::array<GradeDesign, 3> kGrades{{
+    {Grade::A, ScreenId::GradeA, {807, 586},
+     QStringLiteral("Τάξη Α΄- Πράξεις ακεραίων(Άθροισμα - Διαφορά - Γινόμενο)- Τελμάριος και Κορβίδαλος  "),
+     QStringLiteral("Να βρείτε το άθροισμα, τη διαφορά και το γινόμενο για τους τυχαίους αριθμούς που "
+                    "εμφανίζονται κάθε φορά στα κίτρινα κουτιά. "),
+     QColor(), false, false, false, false, "odig", true, false, false, false, false,
+     {"txtvathmos", "cmdchmult", "cmdchdiaf", "cmdchadd", "txtmult", "txtdiaf", "txtadd", "cdmdiagrafi",
+      "cmdrand", "txtnum2", "txtnum1", "cmdteacher"}},
+    {Grade::B, ScreenId::GradeB, {807, 586},
+     QStringLiteral("Τάξη Β΄- Πράξεις ακεραίων (Άθροισμα-Διαφορά-Γινόμενο-Πηλίκο)- Τελμάριος & Κορβίδαλος "),
+     QStringLiteral("Να βρείτε το άθροισμα, τη διαφορά, το γινόμενο και το πηλίκο για τους τυχαίους αριθμούς "
+                    "που εμφανίζονται κάθε φορά στα κίτρινα κουτιά. "),
+     QColor(), true, false, true, true, "odig", false, true, false, false, false,
+     {"cmdypoloipo", "txtvathmos", "cmdchmult", "cmdchdiaf", "cmdchadd", "txtpiliko", "txtmult", "txtdiaf",
+      "txtadd", "cdmdiagrafi", "cmdrand", "txtnum2", "txtnum1", "cmdteacher"}},
+    {Grade::CtoF, ScreenId::GradesCtoF, {809, 588},
+     QStringLiteral("Τάξεις Γ'-ΣΤ - Πράξεις ακεραίων (Άθροισμα-Διαφορά-Γινόμενο-Πηλίκο)- Τελμάριος & Κορβίδαλος "),
+     QStringLiteral("Να βρείτε το άθροισμα, τη διαφορά, το γινόμενο και το πηλίκο (με το υπόλοιπο)  για τους "
+                    "τυχαίους αριθμούς που εμφανίζονται κάθε φορά στα κίτρινα κουτιά. "),
+     QColor(224, 224, 224), true, true, true, false, "enimerosi", false, true, true, true, true,
+     {"txtnum1", "txtnum2", "cmdrand", "cdmdiagrafi", "txtadd", "txtdiaf", "txtmult", "txtpiliko", "txtypoloipo",
+      "cmdchadd", "cmdchdiaf", "cmdchmult", "txtvathmos", "cmdypoloipo", "cmdteacher"}},
+}};
+
+const GradeDesign &designOf(Grade grade)
+{
+    return kGrades[std::size_t(grade)];
+}
+
+// Colours the pupils' texts rely on: the yellow boxes and the green button.
+const QColor kYellow{255, 255, 128};
+const QColor kGreen{128, 255, 128};
+const QColor kRed{220, 0, 0};
+const QColor kBlue{0, 0, 220};
+const QColor kDarkBlue{0, 0, 128};
+const QColor kStoryBackground{230, 230, 230};
+
+// Layout of the client area, in pixels.
+constexpr int kRowTop = 72;
+constexpr int kRowHeight = 54;
+constexpr int kFieldHeight = 44;
+constexpr int kOperationX = 262;
+constexpr int kOperationWidth = 150;
+constexpr int kAnswerX = 416;
+constexpr int kAnswerWidth = 104;
+constexpr int kCheckX = 526;
+constexpr int kCheckWidth = 92;
+constexpr int kWordX = 624;
+constexpr int kWordWidth = 176;
+constexpr QRect kMascotArea{262, 340, 232, 238};
+constexpr QRect kStoryArea{500, 340, 300, 238};
+
+struct ExerciseNames {
+    const char *operationLabel;
+    const char *caption;
+    const char *answer;
+    const char *check;
+    const char *word;
+};
+
+constexpr std::array<ExerciseNames, 3> kExerciseNames{{
+    {"Label3", "Άθροισμα (+)", "txtadd", "cmdchadd", "lblchadd"},
+    {"Label1", "Διαφορά (-)", "txtdiaf", "cmdchdiaf", "lblchdiaf"},
+    {"Label2", "Γινόμενο (Χ)", "txtmult", "cmdchmult", "lblchmult"},
+}};
+
+QLineEdit *answerField(QWidget *parent, const char *name, QRect geometry)
+{
+    QLineEdit *field = addField(parent, name, geometry);
+    field->setAlignment(Qt::AlignCenter);
+    field->setFont(plainFont(18, true));
+    setColours(field, kBlue);
+    return field;
+}
+
+QLabel *operationLabel(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    QLabel *label = addLabel(parent, name, caption, geometry);
+    label->setFont(plainFont(12, true));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel *wordLabel(QWidget *parent, const char *name, QRect geometry)
+{
+    QLabel *label = addLabel(parent, name, QString(), geometry);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(plainFont(15, true));
+    setColours(label, kRed);
+    return label;
+}
+
+QPushButton *checkButton(QWidget *parent, const char *name, QRect geometry)
+{
+    QPushButton *button = addButton(parent, name, QStringLiteral("Έλεγχος"), geometry);
+    button->setFont(plainFont(11, true));
+    button->setEnabled(false);
+    return button;
+}
+
+QRect rowRect(int row, int x, int width, int height = kFieldHeight)
+{
+    return QRect(x, kRowTop + row * kRowHeight, width, height);
+}
+
+} // namespace
+
+PracticeScreen::PracticeScreen(Grade grade)
+    : Screen(designOf(grade).id, designOf(grade).caption, designOf(grade).clientSize), m_design(designOf(grade))
+{
+    build();
+}
+
+void PracticeScreen::build()
+{
+    QWidget *area = client();
+    if (m_design.background.isValid())
+        setColours(area, Qt::black, m_design.background);
+
+    QLabel *instruction = addLabel(area, "lblodigia", m_design.instruction, QRect(12, 6, 785, 56));
+    instruction->setWordWrap(true);
+    instruction->setFont(plainFont(12, true));
+    setColours(instruction, kDarkBlue);
+
+    m_random = new LinedButton(area, "cmdrand", QStringLiteral("Τυχαίοι αριθμοί"), QRect(12, 80, 112, 112));
+    m_random->setFont(plainFont(12, true));
+    m_random->setStyleSheet(QStringLiteral("QPushButton { background: rgb(128,255,128); border: 2px solid "
+                                           "rgb(40,140,40); border-radius: 8px; }"
+                                           "QPushButton:disabled { background: rgb(190,225,190); color: gray; }"
+                                           "QPushButton:focus { border: 3px solid rgb(0,0,160); }"));
+    const QFont operandFont = plainFont(22, true);
+    m_first = addField(area, "txtnum1", QRect(134, 76, 116, 54));
+    m_second = addField(area, "txtnum2", QRect(134, 142, 116, 54));
+    for (QLineEdit *operand : {m_first, m_second}) {
+        operand->setReadOnly(true);
+        operand->setAlignment(Qt::AlignCenter);
+        operand->setFont(operandFont);
+        setColours(operand, kRed, kYellow);
+    }
+    m_teacher = addButton(area, "cmdteacher", QStringLiteral("Δάσκαλος - Μαθητής"), QRect(12, 210, 238, 40));
+    m_teacher->setFont(plainFont(11, true));
+
+    for (Operation operation : {Operation::Sum, Operation::Difference, Operation::Product})
+        buildExercise(operation, int(operation));
+
+    if (m_design.divides) {
+        constexpr int kDivisionRow = 3;
+        operationLabel(area, "Label4", QStringLiteral("Πηλίκο(:)"), rowRect(kDivisionRow, kOperationX, kOperationWidth));
+        m_division.answer = answerField(area, "txtpiliko", rowRect(kDivisionRow, kAnswerX, kAnswerWidth));
+        int checkRow = kDivisionRow;
+        if (m_design.hasRemainder) {
+            QLabel *remainderLabel = operationLabel(area, "Label5", QStringLiteral("Υπόλοιπο της διαίρεσης(:)"),
+                                                    rowRect(kDivisionRow, kCheckX, 166));
+            remainderLabel->setFont(plainFont(10, true));
+            m_remainder = answerField(area, "txtypoloipo", rowRect(kDivisionRow, 700, 100));
+            checkRow = kDivisionRow + 1; // the check stands under the remainder
+        }
+        const int checkX = m_design.hasRemainder ? 602 : kCheckX;
+        const int wordX = m_design.hasRemainder ? 700 : kWordX;
+        const int wordWidth = m_design.hasRemainder ? 100 : kWordWidth;
+        m_division.check = checkButton(area, "cmdypoloipo", rowRect(checkRow, checkX, kCheckWidth, 40));
+        m_division.word = wordLabel(area, "lblchpiliko", rowRect(checkRow, wordX, wordWidth, 40));
+        if (m_design.hasRemainder)
+            m_division.word->setFont(plainFont(11, true));
+        connect(m_division.check, &QPushButton::clicked, this, &PracticeScreen::cmdypoloipo_Click);
+    }
+
+    m_clear = addButton(area, "cdmdiagrafi", QStringLiteral("Διαγραφή"), QRect(12, 420, 238, 42));
+    m_clear->setFont(plainFont(12, true));
+    QLabel *scoreLabel = addLabel(area, "lblvath", QStringLiteral("Βαθμολογία"), QRect(12, 472, 238, 26));
+    scoreLabel->setAlignment(Qt::AlignCenter);
+    scoreLabel->setFont(plainFont(12, true));
+    m_score = addField(area, "txtvathmos", QRect(62, 502, 138, 50));
+    m_score->setReadOnly(true);
+    m_score->setAlignment(Qt::AlignCenter);
+    m_score->setFont(plainFont(22, true));
+    setColours(m_score, kDarkBlue);
+    m_score->setAccessibleName(QStringLiteral("Βαθμολογία"));
+
+    for (std::size_t i = 0; i < kMascotTable.size(); ++i) {
+        const MascotRow &row = kMascotTable[i];
+        m_mascots[i] = new PictureBox(area, row.box.toString(), picturePath(row.mascot), describe(row.mascot),
+                                      kMascotArea);
+        m_mascots[i]->hide();
+    }
+    m_story = addLabel(area, "lblmessage", QString(), kStoryArea);
+    m_story->setWordWrap(true);
+    m_story->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_story->setMargin(6);
+    m_story->setFont(serifFont(10, true, true));
+    setColours(m_story, kBlue, kStoryBackground);
+
+    connect(m_random, &QPushButton::clicked, this, &PracticeScreen::cmdrand_Click);
+    connect(m_teacher, &QPushButton::clicked, this, &PracticeScreen::cmdteacher_Click);
+    connect(m_clear, &QPushButton::clicked, this, &PracticeScreen::cdmdiagrafi_Click);
+    connect(m_exercises[0].check, &QPushButton::clicked, this, &PracticeScreen::cmdchadd_Click);
+    connect(m_exercises[1].check, &QPushButton::clicked, this, &PracticeScreen::cmdchdiaf_Click);
+    connect(m_exercises[2].check, &QPushButton::clicked, this, &PracticeScreen::cmdchmult_Click);
+
+    // Accessible names from the labels beside the fields.
+    m_first->setAccessibleName(QStringLiteral("Πρώτος αριθμός"));
+    m_second->setAccessibleName(QStringLiteral("Δεύτερος αριθμός"));
+
+    QMenu *choice = addList("epilogi", QStringLiteral("&Επιλογή"));
+    addCommand(choice, "arxi", QStringLiteral("&Αρχική Οθόνη"), &PracticeScreen::arxi_Click);
+    addSeparator(choice, "mnusep1");
+    addCommand(choice, "exit", QStringLiteral("&Έξοδος"), &PracticeScreen::exit_Click);
+    if (m_design.instructionsEntry == std::string_view("odig"))
+        addCommand(nullptr, "odig", QStringLiteral("&Οδηγίες"), &PracticeScreen::odig_Click);
+    else
+        addCommand(nullptr, "enimerosi", QStringLiteral("&Οδηγίες"), &PracticeScreen::enimerosi_Click);
+    addCommand(nullptr, "info", QStringLiteral("&Πληροφορίες"), &PracticeScreen::info_Click);
+
+    // The focus order; controls outside it take no focus by the Tab key.
+    QWidget *previous = nullptr;
+    for (const char *name : m_design.focusOrder) {
+        auto *widget = area->findChild<QWidget *>(QLatin1String(name));
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+    for (const char *name : m_design.focusOrder) {
+        auto *widget = area->findChild<QWidget *>(QLatin1String(name));
+        if (widget->isEnabled()) {
+            widget->setFocus();
+            break;
+        }
+    }
+}
+
+void PracticeScreen::buildExercise(Operation operation, int row)
+{
+    const ExerciseNames &names = kExerciseNames[std::size_t(operation)];
+    QWidget *area = client();
+    QLabel *label = operationLabel(area, names.operationLabel, QString::fromUtf8(names.caption),
+                                   rowRect(row, kOperationX, kOperationWidth));
+    Exercise &exercise = m_exercises[std::size_t(operation)];
+    exercise.answer = answerField(area, names.answer, rowRect(row, kAnswerX, kAnswerWidth));
+    exercise.answer->setAccessibleName(label->text());
+    exercise.check = checkButton(area, names.check, rowRect(row, kCheckX, kCheckWidth));
+    exercise.check->setAccessibleName(QStringLiteral("Έλεγχος: ") + label->text());
+    exercise.word = wordLabel(area, names.word, rowRect(row, kWordX, kWordWidth));
+}
+
+void PracticeScreen::Form_Load()
+{
+    platform().messageBox(kGreeting);
+}
+
+void PracticeScreen::cdmdiagrafi_Click()
+{
+    for (QLineEdit *field : {m_first, m_second, m_exercises[0].answer, m_exercises[1].answer,
+                             m_exercises[2].answer, m_division.answer, m_remainder}) {
+        if (field)
+            field->clear();
+    }
+    m_teacher->setEnabled(true);
+    for (QLabel *word : {m_exercises[2].word, m_exercises[0].word, m_exercises[1].word, m_division.word}) {
+        if (word)
+            word->clear();
+    }
+    for (PictureBox *mascot : m_mascots)
+        mascot->hide();
+    m_random->setEnabled(true);
+    m_story->setText(QStringLiteral(" "));
+}
+
+void PracticeScreen::enableChecks()
+{
+    for (const Exercise &exercise : m_exercises)
+        exercise.check->setEnabled(true);
+    if (m_division.check)
+        m_division.check->setEnabled(true);
+}
+
+void PracticeScreen::cmdrand_Click()
+{
+    enableChecks();
+    m_teacher->setEnabled(false);
+    Platform &p = platform();
+    p.randomize(p.dayFraction());
+    const OperandPair pair = drawProblem(m_design.grade, [&p] { return p.rnd(); });
+    m_first->setText(int16ToText(qint16(pair.first)));
+    m_second->setText(int16ToText(qint16(pair.second)));
+    m_random->setEnabled(false);
+    m_clear->setEnabled(false);
+    m_exercises[0].answer->setFocus();
+}
+
+void PracticeScreen::cmdteacher_Click()
+{
+    m_first->setFocus();
+    m_first->setReadOnly(false);
+    m_second->setReadOnly(false);
+    m_random->setEnabled(false);
+    enableChecks();
+    m_teacher->setEnabled(false);
+    m_clear->setEnabled(false);
+}
+
+void PracticeScreen::clearMascot()
+{
+    for (PictureBox *mascot : m_mascots)
+        mascot->hide();
+    m_story->setText(QStringLiteral(" "));
+}
+
+void PracticeScreen::showMascot(std::optional<QStringView> athensStory)
+{
+    const int drawn = drawFromClock(kMascotCount, Reseed::SecondsSinceMidnight);
+    const MascotRow &row = kMascotTable[std::size_t(drawn)];
+    m_mascots[std::size_t(drawn)]->show();
+    m_story->setText((drawn == kAthensRow && athensStory ? *athensStory : row.story).toString());
+}
+
+void PracticeScreen::writeBackOperands(const Judgement &judgement)
+{
+    if (judgement.first && judgement.second) {
+        m_first->setText(int16ToText(*judgement.first));
+        m_second->setText(int16ToText(*judgement.second));
+    }
+}
+
+void PracticeScreen::refuseOverflow(QLineEdit *field)
+{
+    platform().messageBox(QString::fromUtf8(kOverflowMessage));
+    if (field)
+        field->setFocus();
+}
+
+bool PracticeScreen::raiseScoreAndAward()
+{
+    const double score = numericValue(m_score->text()).value_or(0.0) + 1;
+    m_score->setText(numberToText(score));
+    if (score < kDiplomaScore)
+        return false;
+
+    platform().messageBox(kAwardMessage);
+    closeForHandOver();
+    platform().messageBox(kAfterAwardMessage);
+    const int drawn = drawFromClock(int(kDiplomaTable.size()), Reseed::SecondsSinceMidnight);
+    handOver(this, kDiplomaTable[std::size_t(drawn)]);
+    return true;
+}
+
+void PracticeScreen::checkOperation(Operation operation)
+{
+    const Exercise &exercise = m_exercises[std::size_t(operation)];
+    clearMascot();
+    const Judgement judgement = judgeOperation(operation, exercise.answer->text(), m_first->text(),
+                                               m_second->text(), m_design.guardsZeroOperands);
+    writeBackOperands(judgement);
+
+    QLineEdit *next = nullptr;
+    switch (operation) {
+    case Operation::Sum:
+        next = m_exercises[1].answer;
+        break;
+    case Operation::Difference:
+        next = m_exercises[2].answer;
+        break;
+    case Operation::Product:
+        next = m_division.answer;
+        break;
+    }
+
+    switch (judgement.verdict) {
+    case Verdict::Overflow:
+        refuseOverflow(judgement.overflowed == Field::Answer   ? exercise.answer
+                       : judgement.overflowed == Field::Second ? m_second
+                                                               : m_first);
+        return;
+    case Verdict::ZeroOperand:
+        platform().messageBox(kZeroOperandMessage);
+        m_first->setFocus();
+        return;
+    case Verdict::Wrong:
+        showWarningWord(exercise.word);
+        if (operation != Operation::Product || m_design.wrongProductMovesFocus)
+            next->setFocus();
+        return;
+    case Verdict::Right:
+        break;
+    }
+
+    if (!numericValue(m_score->text())) {
+        refuseOverflow(nullptr);
+        return;
+    }
+    platform().beep();
+    const bool lastExercise = operation == Operation::Product && m_design.rightProductReleasesClear;
+    if (lastExercise)
+        m_clear->setEnabled(true);
+    showPraiseWord(exercise.word);
+    showMascot(operation == Operation::Sum && m_design.sumTellsAthensWithFullStop
+                   ? std::optional<QStringView>(kAthensStoryWithFullStop)
+                   : std::nullopt);
+    exercise.check->setEnabled(false);
+    if (operation != Operation::Product || m_design.rightProductMovesFocus)
+        next->setFocus();
+    raiseScoreAndAward();
+}
+
+void PracticeScreen::cmdchadd_Click()
+{
+    checkOperation(Operation::Sum);
+}
+
+void PracticeScreen::cmdchdiaf_Click()
+{
+    checkOperation(Operation::Difference);
+}
+
+void PracticeScreen::cmdchmult_Click()
+{
+    checkOperation(Operation::Product);
+}
+
+void PracticeScreen::cmdypoloipo_Click()
+{
+    if (!m_design.divides)
+        return;
+    clearMascot();
+    const std::optional<QString> remainder =
+        m_remainder ? std::optional<QString>(m_remainder->text()) : std::nullopt;
+    const Judgement judgement = judgeDivision(m_division.answer->text(), m_first->text(), m_second->text(),
+                                              remainder ? std::optional<QStringView>(*remainder) : std::nullopt);
+    writeBackOperands(judgement);
+
+    switch (judgement.verdict) {
+    case Verdict::Overflow:
+        refuseOverflow(judgement.overflowed == Field::Answer      ? m_division.answer
+                       : judgement.overflowed == Field::Remainder ? m_remainder
+                       : judgement.overflowed == Field::Second    ? m_second
+                                                                  : m_first);
+        return;
+    case Verdict::ZeroOperand:
+        platform().messageBox(kZeroOperandMessage);
+        m_first->setFocus();
+        m_clear->setEnabled(true);
+        return;
+    case Verdict::Wrong:
+        showWarningWord(m_division.word);
+        if (m_design.wrongDivisionFocusesRemainder)
+            m_remainder->setFocus();
+        return;
+    case Verdict::Right:
+        break;
+    }
+
+    if (!numericValue(m_score->text())) {
+        refuseOverflow(nullptr);
+        return;
+    }
+    platform().beep();
+    showPraiseWord(m_division.word);
+    showMascot(std::nullopt);
+    m_division.check->setEnabled(false);
+    if (!raiseScoreAndAward())
+        m_clear->setEnabled(true);
+}
+
+void PracticeScreen::arxi_Click()
+{
+    handOver(this, ScreenId::Home);
+}
+
+void PracticeScreen::exit_Click()
+{
+    if (m_design.closingExit)
+        closingExit(this);
+    else
+        plainExit();
+}
+
+void PracticeScreen::odig_Click()
+{
+    handOver(this, ScreenId::Instructions);
+}
+
+void PracticeScreen::enimerosi_Click()
+{
+    handOver(this, ScreenId::Instructions);
+}
+
+void PracticeScreen::info_Click()
+{
+    handOver(this, ScreenId::Credits);
+}
+
+} // namespace kalyxteron

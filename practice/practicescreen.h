@@ -1,0 +1,75 @@
+#pragma once
+
+#include "practice/arithmetic.h"
+#include "practice/problems.h"
+#include "shell/screen.h"
+
+#include <array>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kalyxteron {
+
+class PictureBox;
+struct GradeDesign;
+
+// A practice screen: one problem at a time, an exercise per operation of the
+// grade, a score, and a mascot with its story for every right result. The
+// three grades share this class; a table of their differences sets it up.
+class PracticeScreen : public Screen {
+    Q_OBJECT
+public:
+    explicit PracticeScreen(Grade grade);
+
+public slots:
+    void Form_Load() override;
+    void cdmdiagrafi_Click();
+    void cmdrand_Click();
+    void cmdteacher_Click();
+    void cmdchadd_Click();
+    void cmdchdiaf_Click();
+    void cmdchmult_Click();
+    void cmdypoloipo_Click();
+    void arxi_Click();
+    void exit_Click();
+    void odig_Click();
+    void enimerosi_Click();
+    void info_Click();
+
+private:
+    struct Exercise {
+        QLineEdit *answer = nullptr;
+        QPushButton *check = nullptr;
+        QLabel *word = nullptr;
+    };
+
+    void build();
+    void buildExercise(Operation operation, int row);
+    void enableChecks();
+    void checkOperation(Operation operation);
+    void writeBackOperands(const struct Judgement &judgement);
+    void refuseOverflow(QLineEdit *field);
+    void rewardRightResult(QLabel *word, std::optional<QStringView> athensStory);
+    bool raiseScoreAndAward();
+
+    void clearMascot();
+    void showMascot(std::optional<QStringView> athensStory);
+
+    const GradeDesign &m_design;
+    QLineEdit *m_first = nullptr;
+    QLineEdit *m_second = nullptr;
+    QPushButton *m_random = nullptr;
+    QPushButton *m_teacher = nullptr;
+    QPushButton *m_clear = nullptr;
+    QLineEdit *m_score = nullptr;
+    QLabel *m_story = nullptr;
+    std::array<Exercise, 3> m_exercises{}; // sum, difference, product
+    Exercise m_division;                   // quotient, where the grade divides
+    QLineEdit *m_remainder = nullptr;      // grades C to F only
+    std::array<PictureBox *, 9> m_mascots{};
+};
+
+} // namespace kalyxteron

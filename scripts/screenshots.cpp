@@ -1,0 +1,109 @@
+// Renders every screen of the program, as it looks when opened, into PNG files:
+//   screenshots OUTPUT_FOLDER
+// Run it with QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 renders at double scale.
+#include "shell/navigation.h"
+#include "shell/platform.h"
+#include "shell/screen.h"
+#include "shell/application.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTextStream>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+using namespace kalyxteron;
+
+// No boxes, no sound, a fixed clock: the screens as a pupil first sees them.
+class StillPlatform : public Platform {
+public:
+    void messageBox(const QString &) override {}
+    void beep() override {}
+    void endProgram() override {}
+    void printForm(QWidget *) override {}
+    double secondsSinceMidnight() override { return m_seconds += 1.37; }
+    double dayFraction() override { return 0.5; }
+    QString shortDate() override { return QStringLiteral("8/12/2026"); }
+    void randomize(double seed) override { m_state = seed; }
+    double rnd() override
+    {
+        m_state = m_state * 997.0 + 0.123;
+        m_state -= std::floor(m_state);
+        return m_state;
+    }
+
+private:
+    double m_seconds = 36000.0;
+    double m_state = 0.0;
+};
+
+bool save(QWidget *screen, const QDir &folder, const QString &name)
+{
+    QApplication::processEvents();
+    const bool ok = screen->grab().save(folder.filePath(name + QStringLiteral(".png")));
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(folder.filePath(name + QStringLiteral(".png"))));
+    return ok;
+}
+
+void press(QWidget *screen, const char *name)
+{
+    if (auto *button = screen->findChild<QAbstractButton *>(QLatin1String(name)))
+        button->click();
+}
+
+void type(QWidget *screen, const char *name, const QString &text)
+{
+    if (auto *field = screen->findChild<QLineEdit *>(QLatin1String(name)))
+        field->setText(text);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    const QStringList args = QApplication::arguments();
+    const QDir folder(args.size() > 1 ? args[1] : QStringLiteral("screenshots"));
+    QDir().mkpath(folder.path());
+    StillPlatform still;
+    setPlatform(&still);
+
+    bool ok = true;
+    for (int i = 0; i < kScreenCount; ++i) {
+        const auto id = ScreenId(i);
+        Screen *screen = createScreen(id);
+        if (!screen)
+            continue;
+        screen->show();
+        ok = save(screen, folder, screenName(id)) && ok;
+        screen->closeForHandOver();
+    }
+
+    // A practice screen in use: a wrong sum with its warning, and a right one with its mascot and story.
+    if (Screen *screen = createScreen(ScreenId::GradesCtoF)) {
+        screen->show();
+        press(screen, "cmdrand");
+        type(screen, "txtadd", QStringLiteral("0"));
+        press(screen, "cmdchadd");
+        ok = save(screen, folder, QStringLiteral("frmbase-wrong-sum")) && ok;
+        screen->closeForHandOver();
+    }
+    if (Screen *screen = createScreen(ScreenId::GradesCtoF)) {
+        screen->show();
+        press(screen, "cmdteacher");
+        type(screen, "txtnum1", QStringLiteral("17"));
+        type(screen, "txtnum2", QStringLiteral("5"));
+        type(screen, "txtadd", QStringLiteral("22"));
+        press(screen, "cmdchadd");
+        ok = save(screen, folder, QStringLiteral("frmbase-right-sum")) && ok;
+        screen->closeForHandOver();
+    }
+    QApplication::processEvents();
+    return ok ? 0 : 1;
+}

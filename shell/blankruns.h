@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+#include <QStringView>
+
+// Long runs of blanks in the program's captions are layout: each one ends a
+// line, and the words after it begin the next.
+namespace kalyxteron {
+
+inline constexpr int kLineBreakingRun = 3; // blanks in a row that end a line
+
+/// The lines a caption shows: split at every run of three or more blanks, each line without
+/// its trailing blanks; a leading blank of the first line and runs of two inside a line stay.
+QStringList shownLines(QStringView caption);
+
+} // namespace kalyxteron

@@ -1,0 +1,87 @@
+#include "shell/controls.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+namespace kalyxteron {
+
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLineEdit *addField(QWidget *parent, const char *name, QRect geometry)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setGeometry(geometry);
+    return field;
+}
+
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QFont plainFont(int pointSize, bool bold, bool italic)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Segoe UI"), QStringLiteral("Arial")});
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+QFont calligraphicFont(int pointSize, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Monotype Corsiva"), QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),
+                      QStringLiteral("DejaVu Serif")});
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    font.setItalic(true);
+    return font;
+}
+
+QFont serifFont(int pointSize, bool bold, bool italic)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Serif"), QStringLiteral("Times New Roman")});
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+void setColours(QWidget *widget, const QColor &text, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    if (background.isValid()) {
+        // Only the widget's own surface: children keep their usual field and button colours.
+        const QPalette::ColorRole surface = qobject_cast<QLineEdit *>(widget)         ? QPalette::Base
+                                            : qobject_cast<QAbstractButton *>(widget) ? QPalette::Button
+                                                                                      : QPalette::Window;
+        palette.setColor(surface, background);
+        widget->setAutoFillBackground(surface == QPalette::Window);
+    }
+    widget->setPalette(palette);
+}
+
+} // namespace kalyxteron

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Small helpers that put named controls on a screen's client area.
+namespace kalyxteron {
+
+QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect geometry);
+QLineEdit *addField(QWidget *parent, const char *name, QRect geometry);
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, QRect geometry);
+
+/// The program's plain face, with Greek, at a point size.
+QFont plainFont(int pointSize, bool bold = false, bool italic = false);
+/// A calligraphic face with Greek: Monotype Corsiva where present, else URW's chancery, else an italic serif.
+QFont calligraphicFont(int pointSize, bool bold = false);
+/// A serif face, for the mascots' stories.
+QFont serifFont(int pointSize, bool bold = false, bool italic = false);
+
+/// Sets the text and background colours of a control (the background only where it paints one).
+void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor());
+
+} // namespace kalyxteron

@@ -1,0 +1,15 @@
+#include "shell/draw.h"
+
+#include "practice/problems.h"
+#include "shell/platform.h"
+
+namespace kalyxteron {
+
+int drawFromClock(int n, Reseed reseed)
+{
+    Platform &p = platform();
+    p.randomize(reseed == Reseed::DayFraction ? p.dayFraction() : p.secondsSinceMidnight());
+    return drawOf(n, p.rnd());
+}
+
+} // namespace kalyxteron

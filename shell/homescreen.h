@@ -1,0 +1,22 @@
+#pragma once
+
+#include "shell/screen.h"
+
+namespace kalyxteron {
+
+// frminfo: the home screen, from which the pupil opens a grade.
+class HomeScreen : public Screen {
+    Q_OBJECT
+public:
+    HomeScreen();
+
+public slots:
+    void info_Click();
+    void classA_Click();
+    void classB_Click();
+    void arxiki_Click();
+    void exit_Click();
+    void cmdprog_Click();
+};
+
+} // namespace kalyxteron

@@ -1,0 +1,21 @@
+#pragma once
+
+// Texts of the message boxes that the program itself adds: the overflow
+// refusal and the outcomes of printing.
+namespace kalyxteron {
+
+inline constexpr char kApplicationTitle[] = "Kalyxteron";
+
+inline constexpr char kOverflowMessage[] =
+    "Ο αριθμός είναι πολύ μεγάλος για το πρόγραμμα. "
+    "Να γράψετε αριθμούς από -32768 έως 32767.";
+
+inline constexpr char kPrintFailedMessage[] =
+    "Η εκτύπωση του διπλώματος δεν έγινε. "
+    "Ελέγξτε τον εκτυπωτή και δοκιμάστε ξανά. Ό,τι γράψατε στο δίπλωμα δεν χάθηκε.";
+
+// %1: the full path of the saved file.
+inline constexpr char kSavedAsPdfMessage[] =
+    "Δεν βρέθηκε εκτυπωτής. Το δίπλωμα αποθηκεύτηκε ως αρχείο PDF εδώ:\n%1";
+
+} // namespace kalyxteron

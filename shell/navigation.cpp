@@ -1,0 +1,61 @@
+#include "shell/navigation.h"
+
+#include "shell/platform.h"
+#include "shell/screen.h"
+
+#include <QPointer>
+
+namespace kalyxteron {
+
+namespace {
+QPointer<Screen> g_current;
+
+void show(ScreenId id)
+{
+    Screen *next = createScreen(id);
+    if (!next)
+        return;
+    g_current = next;
+    next->Form_Load();
+    if (g_current == next && !next->isClosed())
+        next->show();
+}
+} // namespace
+
+void startUp()
+{
+    show(ScreenId::Home);
+}
+
+void handOver(Screen *from, ScreenId to)
+{
+    if (from && !from->isClosed())
+        from->closeForHandOver();
+    if (g_current == from)
+        g_current = nullptr;
+    show(to);
+}
+
+void plainExit()
+{
+    platform().beep();
+    platform().endProgram();
+}
+
+void closingExit(Screen *from)
+{
+    from->closeForHandOver();
+    if (g_current == from)
+        g_current = nullptr;
+    platform().beep();
+    platform().endProgram();
+}
+
+Screen *currentScreen()
+{
+    if (g_current && g_current->isClosed())
+        return nullptr;
+    return g_current;
+}
+
+} // namespace kalyxteron

@@ -1,0 +1,75 @@
+#include "shell/picturebox.h"
+
+#include <QHash>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+
+#include <memory>
+
+namespace kalyxteron {
+
+namespace {
+
+// Each picture is parsed once, the first time it is shown.
+QSvgRenderer *rendererFor(const QString &path)
+{
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
+    auto &renderer = renderers[path];
+    if (!renderer)
+        renderer = std::make_shared<QSvgRenderer>(path);
+    return renderer->isValid() ? renderer.get() : nullptr;
+}
+
+QRectF fitted(QSizeF picture, const QRectF &target)
+{
+    picture.scale(target.size(), Qt::KeepAspectRatio);
+    return QRectF(target.x() + (target.width() - picture.width()) / 2,
+                  target.y() + (target.height() - picture.height()) / 2, picture.width(), picture.height());
+}
+
+} // namespace
+
+void paintPicture(QPainter &painter, const QString &picturePath, const QRectF &target)
+{
+    if (QSvgRenderer *renderer = rendererFor(picturePath))
+        renderer->render(&painter, fitted(renderer->defaultSize(), target));
+}
+
+PictureBox::PictureBox(QWidget *parent, const QString &name, const QString &picturePath,
+                       const QString &description, QRect geometry)
+    : QWidget(parent), m_path(picturePath)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    setAccessibleName(description);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const bool onScreen = painter.paintEngine()->type() == QPaintEngine::Raster;
+    if (!onScreen) {
+        paintPicture(painter, m_path, rect());
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    const QString key = QStringLiteral("%1@%2x%3x%4").arg(m_path).arg(width()).arg(height()).arg(ratio);
+    QPixmap pixmap;
+    if (!QPixmapCache::find(key, &pixmap)) {
+        pixmap = QPixmap(size() * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter onPixmap(&pixmap);
+        onPixmap.setRenderHint(QPainter::Antialiasing);
+        paintPicture(onPixmap, m_path, rect());
+        onPixmap.end();
+        QPixmapCache::insert(key, pixmap);
+    }
+    painter.drawPixmap(0, 0, pixmap);
+}
+
+} // namespace kalyxteron

@@ -1,0 +1,27 @@
+#include "shell/platform.h"
+
+#include "shell/desktopplatform.h"
+
+namespace kalyxteron {
+
+namespace {
+Platform *g_replacement = nullptr;
+
+Platform &desktop()
+{
+    static DesktopPlatform real;
+    return real;
+}
+} // namespace
+
+Platform &platform()
+{
+    return g_replacement ? *g_replacement : desktop();
+}
+
+void setPlatform(Platform *replacement)
+{
+    g_replacement = replacement;
+}
+
+} // namespace kalyxteron

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "shell/screenid.h"
+
+#include <QAction>
+#include <QMainWindow>
+
+class QMenu;
+
+namespace kalyxteron {
+
+// One screen of the program: a window with a caption, a menu bar and a client
+// area of fixed size in which its controls stand where the screen puts them.
+// Closing it with the window's close control ends the program; a hand-over
+// closes it quietly instead.
+class Screen : public QMainWindow {
+    Q_OBJECT
+public:
+    Screen(ScreenId id, const QString &caption, QSize clientSize);
+
+    ScreenId id() const { return m_id; }
+
+    /// Closes the screen for a hand-over to another: no end of the program. It is deleted later.
+    void closeForHandOver();
+    bool isClosed() const { return m_closed; }
+
+public slots:
+    /// Runs while the screen is being created, before it is shown.
+    virtual void Form_Load() {}
+
+protected:
+    QWidget *client() const { return m_client; }
+
+    /// A drop-down list on the menu bar.
+    QMenu *addList(const char *name, const QString &caption);
+    /// A command on the menu bar itself, or an entry of a list when `list` is given.
+    template <typename S>
+    QAction *addCommand(QMenu *list, const char *name, const QString &caption, void (S::*handler)())
+    {
+        QAction *action = newCommand(list, name, caption);
+        connect(action, &QAction::triggered, static_cast<S *>(this), handler);
+        return action;
+    }
+    void addSeparator(QMenu *list, const char *name);
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QAction *newCommand(QMenu *list, const char *name, const QString &caption);
+
+    ScreenId m_id;
+    QWidget *m_client;
+    bool m_handingOver = false;
+    bool m_closed = false;
+};
+
+} // namespace kalyxteron

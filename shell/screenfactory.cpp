@@ -1,0 +1,36 @@
+#include "shell/homescreen.h"
+#include "shell/instructionsscreen.h"
+#include "shell/navigation.h"
+#include "practice/practicescreen.h"
+
+namespace kalyxteron {
+
+Screen *createScreen(ScreenId id)
+{
+    switch (id) {
+    case ScreenId::Home:
+        return new HomeScreen;
+    case ScreenId::GradeA:
+        return new PracticeScreen(Grade::A);
+    case ScreenId::GradeB:
+        return new PracticeScreen(Grade::B);
+    case ScreenId::GradesCtoF:
+        return new PracticeScreen(Grade::CtoF);
+    case ScreenId::Instructions:
+        return new InstructionsScreen;
+    case ScreenId::Credits:
+        return new CreditsScreen;
+    case ScreenId::Game:
+    case ScreenId::Diploma0:
+    case ScreenId::Diploma1:
+    case ScreenId::Diploma2:
+    case ScreenId::Diploma4:
+    case ScreenId::Diploma5:
+    case ScreenId::Diploma6:
+    case ScreenId::MascotDiploma:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace kalyxteron

@@ -1,0 +1,113 @@
+#include "fakeplatform.h"
+
+#include "shell/screen.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+
+namespace kalyxteron::test {
+
+FakePlatform::FakePlatform()
+{
+    setPlatform(this);
+}
+
+FakePlatform::~FakePlatform()
+{
+    closeAllScreens();
+    setPlatform(nullptr);
+}
+
+void FakePlatform::messageBox(const QString &text)
+{
+    messages << text;
+    log << QStringLiteral("message: ") + text;
+    screensAtMessage.push_back(visibleScreens());
+    if (onMessage)
+        onMessage(text);
+}
+
+void FakePlatform::beep()
+{
+    ++beeps;
+    log << QStringLiteral("beep");
+}
+
+void FakePlatform::endProgram()
+{
+    ++ends;
+    log << QStringLiteral("end");
+}
+
+void FakePlatform::printForm(QWidget *form)
+{
+    printed.emplace_back(form);
+    log << QStringLiteral("print: ") + form->objectName();
+}
+
+double FakePlatform::secondsSinceMidnight()
+{
+    return seconds;
+}
+
+double FakePlatform::dayFraction()
+{
+    return fraction;
+}
+
+QString FakePlatform::shortDate()
+{
+    return date;
+}
+
+void FakePlatform::randomize(double seed)
+{
+    seeds.push_back(seed);
+}
+
+double FakePlatform::rnd()
+{
+    if (m_uniform.empty())
+        return fallbackUniform;
+    const double value = m_uniform.front();
+    m_uniform.pop_front();
+    return value;
+}
+
+void FakePlatform::scriptDraws(int n, std::initializer_list<int> values)
+{
+    for (int value : values)
+        m_uniform.push_back(uniformFor(value, n));
+}
+
+void FakePlatform::scriptUniform(std::initializer_list<double> values)
+{
+    m_uniform.insert(m_uniform.end(), values.begin(), values.end());
+}
+
+QStringList visibleScreens()
+{
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && qobject_cast<Screen *>(w))
+            names << w->objectName();
+    }
+    return names;
+}
+
+void closeAllScreens()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *screen = qobject_cast<Screen *>(w))
+            screen->closeForHandOver();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+double uniformFor(int value, int n)
+{
+    return (value + 0.5) / n;
+}
+
+} // namespace kalyxteron::test

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "shell/platform.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace kalyxteron::test {
+
+// A scripted platform: records every message box, beep, end and print, in
+// order, and answers the clock and the generator with values a test sets.
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+    ~FakePlatform() override;
+
+    void messageBox(const QString &text) override;
+    void beep() override;
+    void endProgram() override;
+    void printForm(QWidget *form) override;
+    double secondsSinceMidnight() override;
+    double dayFraction() override;
+    QString shortDate() override;
+    void randomize(double seed) override;
+    double rnd() override;
+
+    /// Queues uniform values that make the next draws of one of n come out as `values`.
+    void scriptDraws(int n, std::initializer_list<int> values);
+    /// Queues raw uniform values.
+    void scriptUniform(std::initializer_list<double> values);
+
+    QStringList messages;            // texts of the message boxes, in order
+    QStringList log;                 // "message: ...", "beep", "end", "print: <name>", in order
+    std::vector<QStringList> screensAtMessage; // the visible screens when each box appeared
+    std::vector<double> seeds;       // every reseed, in order
+    int beeps = 0;
+    int ends = 0;
+    std::vector<QPointer<QWidget>> printed;
+    double seconds = 45296.75;       // 12:34:56.75
+    double fraction = 45296.0 / 86400.0;
+    QString date = QStringLiteral("8/12/2026");
+    double fallbackUniform = 0.0;    // when nothing is queued
+    std::function<void(const QString &)> onMessage; // runs inside each message box
+
+private:
+    std::deque<double> m_uniform;
+};
+
+/// The object names of the visible top-level screens.
+QStringList visibleScreens();
+
+/// Closes and deletes every window left by a test, quietly.
+void closeAllScreens();
+
+/// The uniform value whose draw of one of n is `value`.
+double uniformFor(int value, int n);
+
+} // namespace kalyxteron::test

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "fakeplatform.h"
+#include "shell/navigation.h"
+#include "shell/screen.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace kalyxteron::test {
+
+/// A control of the screen on show, by name; fails the test if absent.
+template <typename T>
+T *control(const char *name)
+{
+    Screen *screen = currentScreen();
+    if (!screen)
+        qFatal("no screen on show while looking for %s", name);
+    T *found = screen->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("%s has no %s", qPrintable(screen->objectName()), name);
+    return found;
+}
+
+inline QLineEdit *field(const char *name) { return control<QLineEdit>(name); }
+inline QLabel *label(const char *name) { return control<QLabel>(name); }
+inline QPushButton *button(const char *name) { return control<QPushButton>(name); }
+inline QAction *entry(const char *name) { return control<QAction>(name); }
+
+inline void click(const char *name) { button(name)->click(); }
+inline void choose(const char *name) { entry(name)->trigger(); }
+inline void type(const char *name, const QString &text) { field(name)->setText(text); }
+
+inline QString onShow()
+{
+    Screen *screen = currentScreen();
+    return screen ? screen->objectName() : QString();
+}
+
+/// Opens a screen from scratch, as a hand-over would.
+inline void open(ScreenId id)
+{
+    handOver(currentScreen(), id);
+}
+
+/// The names of the controls with these names that are visible on the screen on show.
+inline QStringList visibleOf(const QStringList &names)
+{
+    QStringList visible;
+    for (const QString &name : names) {
+        auto *w = currentScreen()->findChild<QWidget *>(name);
+        if (w && w->isVisibleTo(currentScreen()))
+            visible << name;
+    }
+    return visible;
+}
+
+} // namespace kalyxteron::test

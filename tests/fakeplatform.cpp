@@ -2,7 +2,11 @@
 
 #include "shell/screen.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QCoreApplication>
 #include <QEvent>
 
@@ -32,6 +36,7 @@ void FakePlatform::beep()
 {
     ++beeps;
     log << QStringLiteral("beep");
+    screensAtBeep.push_back(visibleScreens());
 }
 
 void FakePlatform::endProgram()
@@ -94,6 +99,30 @@ QStringList visibleScreens()
             names << w->objectName();
     }
     return names;
+}
+
+namespace {
+QString entryText(const QAction *action)
+{
+    return action->objectName() + u':' + (action->isSeparator() ? QStringLiteral("-") : action->text());
+}
+} // namespace
+
+QString menuOf(QWidget *screen)
+{
+    QStringList bar;
+    const auto *window = qobject_cast<QMainWindow *>(screen);
+    for (QAction *action : window->menuBar()->actions()) {
+        if (QMenu *list = action->menu()) {
+            QStringList entries;
+            for (QAction *entry : list->actions())
+                entries << entryText(entry);
+            bar << list->objectName() + u':' + list->title() + u'[' + entries.join(QStringLiteral(", ")) + u']';
+        } else {
+            bar << entryText(action);
+        }
+    }
+    return bar.join(QStringLiteral(" | "));
 }
 
 void closeAllScreens()

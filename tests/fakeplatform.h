@@ -37,6 +37,7 @@ public:
     QStringList messages;            // texts of the message boxes, in order
     QStringList log;                 // "message: ...", "beep", "end", "print: <name>", in order
     std::vector<QStringList> screensAtMessage; // the visible screens when each box appeared
+    std::vector<QStringList> screensAtBeep;    // the visible screens at each beep
     std::vector<double> seeds;       // every reseed, in order
     int beeps = 0;
     int ends = 0;
@@ -53,6 +54,9 @@ private:
 
 /// The object names of the visible top-level screens.
 QStringList visibleScreens();
+
+/// The menu bar of the screen on show, as text: "name:caption" entries, lists as name:caption[...].
+QString menuOf(QWidget *screen);
 
 /// Closes and deletes every window left by a test, quietly.
 void closeAllScreens();

@@ -86,6 +86,18 @@ void FakePlatform::scriptDraws(int n, std::initializer_list<int> values)
         m_uniform.push_back(uniformFor(value, n));
 }
 
+void FakePlatform::forget()
+{
+    messages.clear();
+    log.clear();
+    screensAtMessage.clear();
+    screensAtBeep.clear();
+    seeds.clear();
+    beeps = 0;
+    ends = 0;
+    printed.clear();
+}
+
 void FakePlatform::scriptUniform(std::initializer_list<double> values)
 {
     m_uniform.insert(m_uniform.end(), values.begin(), values.end());

@@ -31,6 +31,8 @@ public:
 
     /// Queues uniform values that make the next draws of one of n come out as `values`.
     void scriptDraws(int n, std::initializer_list<int> values);
+    /// Forgets everything recorded so far (not the scripted values).
+    void forget();
     /// Queues raw uniform values.
     void scriptUniform(std::initializer_list<double> values);
 

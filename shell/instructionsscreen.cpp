@@ -52,19 +52,19 @@ InstructionsScreen::InstructionsScreen()
     title->setFont(plainFont(20, true));
     setColours(title, kDarkBlue);
 
-    const QFont paragraphFont = plainFont(11);
+    const QFont paragraphFont = plainFont(12);
     const struct {
         const char *name;
         const QString &text;
         int top;
         int height;
     } paragraphs[] = {
-        {"Label1", kParagraph1, 70, 100},
+        {"Label1", kParagraph1, 68, 96},
         {"Label3", kParagraph2, 172, 140},
-        {"Label4", kParagraph3, 316, 100},
+        {"Label4", kParagraph3, 314, 100},
     };
     for (const auto &p : paragraphs) {
-        auto *label = new LinedLabel(client(), p.name, p.text, QRect(22, p.top, 660, p.height));
+        auto *label = new LinedLabel(client(), p.name, p.text, QRect(16, p.top, 676, p.height));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFont(paragraphFont);
     }
@@ -99,9 +99,10 @@ CreditsScreen::CreditsScreen()
     new PictureBox(client(), QStringLiteral("background"), picturePath(Picture::CreditsBackground),
                    describe(Picture::CreditsBackground), QRect(QPoint(0, 0), kCreditsSize));
 
-    QLabel *makers = addLabel(client(), "lblinfo",
-                              QStringLiteral("    Τελμάριος  και Κορβίδαλος") + blanks(kMakersTrailingBlanks),
-                              QRect(430, 16, 370, 40));
+    // The run of blanks after the names is layout: the label shows the names alone, centred.
+    auto *makers = new LinedLabel(client(), "lblinfo",
+                                  QStringLiteral("    Τελμάριος  και Κορβίδαλος") + blanks(kMakersTrailingBlanks),
+                                  QRect(430, 16, 370, 40));
     makers->setAlignment(Qt::AlignCenter);
     makers->setFont(plainFont(18, true, true));
     setColours(makers, kDarkBlue);

@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test screenshots clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-long screenshots clean
 
 all: build
 
@@ -24,6 +24,26 @@ test: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DKALYXTERON_WERROR=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD)
 	cd $(BUILD) && ctest --output-on-failure
+	@$(MAKE) --no-print-directory fuzz
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@cmake -S . -B build-sanitize -G Ninja -DKALYXTERON_WERROR=ON -DKALYXTERON_SANITIZE=ON >/dev/null
+	@cmake --build build-sanitize
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure
+
+# A short fuzz pass over the reading of typed numbers (libFuzzer, clang).
+fuzz: deps
+	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKALYXTERON_FUZZ=ON -DKALYXTERON_SANITIZE=ON >/dev/null
+	@cmake --build build-fuzz --target fuzz_numeric
+	cd build-fuzz && ctest -R fuzz --output-on-failure
+
+# A few minutes of fuzzing (millions of executions), with its final statistics.
+fuzz-long: fuzz
+	mkdir -p build-fuzz/corpus-long
+	build-fuzz/tests/fuzz/fuzz_numeric -max_total_time=240 -max_len=40000 -print_final_stats=1 \
+		build-fuzz/corpus-long tests/fuzz/corpus
 
 # Renders every screen to PNG files under build/screenshots.
 screenshots: build

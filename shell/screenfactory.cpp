@@ -1,3 +1,4 @@
+#include "game/gamescreen.h"
 #include "shell/homescreen.h"
 #include "shell/instructionsscreen.h"
 #include "shell/navigation.h"
@@ -21,6 +22,7 @@ Screen *createScreen(ScreenId id)
     case ScreenId::Credits:
         return new CreditsScreen;
     case ScreenId::Game:
+        return new GameScreen;
     case ScreenId::Diploma0:
     case ScreenId::Diploma1:
     case ScreenId::Diploma2:

@@ -1,0 +1,295 @@
+#include "game/gamescreen.h"
+
+#include "game/gametables.h"
+#include "practice/feedback.h"
+#include "shell/controls.h"
+#include "shell/draw.h"
+#include "shell/messages.h"
+#include "shell/navigation.h"
+#include "shell/numeric.h"
+#include "shell/picturebox.h"
+#include "shell/platform.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <limits>
+#include <optional>
+
+namespace kalyxteron {
+
+namespace {
+
+constexpr QSize kClientSize{695, 575};
+
+const QString kCaption = QStringLiteral("Παιχνίδι με τις ΜΑΣΚΟΤ των Ολυμπιακών Αγώνων.");
+const QString kInstruction = QStringLiteral(
+    "Φίλοι μου γεια σας. Στο πιο κάτω κουτί θα εμφανίζεται τυχαία μια Μασκότ και εσείς θα πρέπει να γράψετε  "
+    "τη χρονολογία που χρησιμοποιήθηκε η Μασκότ αυτή.");
+const QString kReminder = QStringLiteral(
+    " Μην το ξεχάσω!!! Όταν μαζέψεις 20 βαθμούς ο Φοίβος και η Αθηνά θα σου απονέμουν ένα δίπλωμα με όλες "
+    "τις μασκότ μαζί.");
+
+// Layout of the client area, in pixels: the mascot on the left, the year and
+// the reward on the right.
+constexpr QRect kInstructionArea{10, 6, 675, 66};
+constexpr QRect kMascotPanel{10, 80, 335, 336};
+constexpr int kPanelInset = 10; // between a panel's border and its pictures
+constexpr QRect kDrawButton{10, 426, 335, 56};
+constexpr QRect kScoreLabel{10, 500, 150, 60};
+constexpr QRect kScoreField{168, 498, 170, 64};
+constexpr QRect kYearLabel{360, 80, 325, 28};
+constexpr QRect kYearField{432, 110, 180, 54};
+constexpr QRect kCheckButton{360, 176, 132, 50};
+constexpr QRect kWordLabel{498, 176, 187, 50};
+constexpr QRect kSportCaption{360, 234, 325, 38};
+constexpr QRect kSportPanel{360, 278, 325, 284};
+
+// Bright, friendly colours in the Olympic rings' hues.
+const QColor kSky{214, 238, 255};
+const QColor kDarkBlue{0, 0, 140};
+const QColor kPraiseColour{0, 140, 40};
+const QColor kWarningColour{210, 0, 0};
+const QColor kSportColour{0, 110, 60};
+
+const QString kStyle = QStringLiteral(
+    "QLabel#lbltext { background: rgb(255,248,200); border: 2px solid rgb(252,177,49); border-radius: 10px;"
+    "  padding: 2px 8px; }"
+    "QFrame#mascotPanel { background: white; border: 4px solid rgb(0,129,200); border-radius: 18px; }"
+    "QFrame#sportPanel { background: white; border: 4px solid rgb(0,166,81); border-radius: 18px; }"
+    "QPushButton { border-radius: 12px; padding: 4px; }"
+    "QPushButton#cmdrandom { background: rgb(252,177,49); border: 3px solid rgb(200,120,0); }"
+    "QPushButton#cmdchk { background: rgb(128,255,128); border: 3px solid rgb(40,140,40); }"
+    "QPushButton#cmdrandom:disabled, QPushButton#cmdchk:disabled { background: rgb(228,228,228);"
+    "  border-color: rgb(190,190,190); color: gray; }"
+    "QPushButton#cmdrandom:focus, QPushButton#cmdchk:focus { border-color: rgb(0,0,160); }"
+    "QLineEdit { border: 3px solid rgb(0,129,200); border-radius: 10px; background: white; color: rgb(0,0,140); }"
+    "QLineEdit#txtxronia { background: rgb(255,255,170); color: rgb(0,0,200); }"
+    "QLineEdit#txtxronia:disabled { background: rgb(236,236,236); border-color: rgb(190,190,190);"
+    "  color: rgb(90,90,90); }"
+    "QLineEdit:focus { border-color: rgb(238,51,78); }");
+
+QLabel *captionLabel(QWidget *parent, const char *name, const QString &text, QRect geometry, Qt::Alignment align)
+{
+    QLabel *label = addLabel(parent, name, text, geometry);
+    label->setFont(plainFont(14, true));
+    label->setAlignment(align);
+    setColours(label, kDarkBlue);
+    return label;
+}
+
+QLineEdit *bigField(QWidget *parent, const char *name, QRect geometry, QLabel *label)
+{
+    QLineEdit *field = addField(parent, name, geometry);
+    field->setFont(plainFont(24, true));
+    field->setAlignment(Qt::AlignCenter);
+    label->setBuddy(field);
+    field->setAccessibleName(label->text());
+    return field;
+}
+
+QPushButton *bigButton(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    QPushButton *button = addButton(parent, name, caption, geometry);
+    button->setFont(plainFont(15, true));
+    return button;
+}
+
+QFrame *panel(QWidget *parent, const char *name, QRect geometry)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+QRect inside(QRect panelArea)
+{
+    return panelArea.adjusted(kPanelInset, kPanelInset, -kPanelInset, -kPanelInset);
+}
+
+// The quiz asks for the year, so what a screen reader says of a mascot must not give it away.
+QString describeWithoutYear(const GameMascotRow &row)
+{
+    QString description = describe(row.mascot);
+    description.remove(row.year.toString());
+    return description.trimmed();
+}
+
+} // namespace
+
+GameScreen::GameScreen() : Screen(ScreenId::Game, kCaption, kClientSize)
+{
+    build();
+}
+
+void GameScreen::build()
+{
+    QWidget *area = client();
+    setColours(area, Qt::black, kSky);
+    area->setStyleSheet(kStyle);
+
+    QLabel *instruction = addLabel(area, "lbltext", kInstruction, kInstructionArea);
+    instruction->setWordWrap(true);
+    instruction->setFont(plainFont(12, true));
+    setColours(instruction, kDarkBlue);
+
+    panel(area, "mascotPanel", kMascotPanel);
+    panel(area, "sportPanel", kSportPanel);
+    buildPictures();
+
+    QLabel *yearLabel = captionLabel(area, "Label1", QStringLiteral("ΧΡΟΝΟΛΟΓΙΑ"), kYearLabel, Qt::AlignCenter);
+    m_year = bigField(area, "txtxronia", kYearField, yearLabel);
+    m_check = bigButton(area, "cmdchk", QStringLiteral("Έλεγχος"), kCheckButton);
+    m_check->setEnabled(false);
+    m_word = addLabel(area, "lblmaskot", QString(), kWordLabel);
+    m_word->setFont(plainFont(15, true));
+    m_word->setAlignment(Qt::AlignCenter);
+
+    m_sportName = addLabel(area, "lblmessage", QString(), kSportCaption);
+    m_sportName->setFont(plainFont(17, true));
+    m_sportName->setAlignment(Qt::AlignCenter);
+    setColours(m_sportName, kSportColour);
+
+    m_draw = bigButton(area, "cmdrandom", QStringLiteral("Εμφάνιση Μασκότ"), kDrawButton);
+
+    QLabel *scoreLabel = captionLabel(area, "Label2", QStringLiteral("Βαθμολογία"), kScoreLabel,
+                                      Qt::AlignRight | Qt::AlignVCenter);
+    m_score = bigField(area, "txtvathmos", kScoreField, scoreLabel);
+
+    // The year of the mascot on show: kept in a field that is never shown, echoes
+    // nothing and takes no focus, so neither the eye nor a screen reader finds it.
+    m_answer = addField(area, "txta", QRect());
+    m_answer->setEchoMode(QLineEdit::NoEcho);
+    m_answer->setFocusPolicy(Qt::NoFocus);
+    m_answer->hide();
+
+    connect(m_draw, &QPushButton::clicked, this, &GameScreen::cmdrandom_Click);
+    connect(m_check, &QPushButton::clicked, this, &GameScreen::cmdchk_Click);
+    addCommand(nullptr, "arxiki", QStringLiteral("&Αρχική Οθόνη"), &GameScreen::arxiki_Click);
+    addCommand(nullptr, "info", QStringLiteral("&Πληροφορίες"), &GameScreen::info_Click);
+
+    setTabOrder(m_year, m_check);
+    setTabOrder(m_check, m_score);
+    setTabOrder(m_score, m_draw);
+    m_year->setFocus();
+}
+
+void GameScreen::buildPictures()
+{
+    QWidget *area = client();
+    for (std::size_t i = 0; i < kGameMascotTable.size(); ++i) {
+        const GameMascotRow &row = kGameMascotTable[i];
+        m_mascots[i] = new PictureBox(area, row.box.toString(), picturePath(row.mascot), describeWithoutYear(row),
+                                      inside(kMascotPanel));
+        m_mascots[i]->hide();
+    }
+    // Athletics stands on two rows of the sport table but has one box.
+    for (const SportRow &row : kSportTable) {
+        PictureBox *&box = m_sports[std::size_t(row.sport)];
+        if (box)
+            continue;
+        box = new PictureBox(area, row.box.toString(), picturePath(row.sport), describe(row.sport),
+                             inside(kSportPanel));
+        box->hide();
+    }
+}
+
+void GameScreen::hideMascots()
+{
+    for (PictureBox *box : m_mascots)
+        box->hide();
+}
+
+void GameScreen::hideSports()
+{
+    for (PictureBox *box : m_sports)
+        box->hide();
+}
+
+void GameScreen::refuseOverflow(QLineEdit *fieldToFix)
+{
+    platform().messageBox(QString::fromUtf8(kOverflowMessage));
+    fieldToFix->setFocus();
+    fieldToFix->selectAll();
+}
+
+void GameScreen::Form_Load()
+{
+    platform().messageBox(kReminder);
+}
+
+void GameScreen::cmdrandom_Click()
+{
+    m_check->setEnabled(true);
+    m_draw->setEnabled(false);
+    hideMascots();
+    m_sportName->clear();
+    m_word->clear();
+    hideSports();
+    const auto drawn = std::size_t(drawFromClock(kMascotCount, Reseed::SecondsSinceMidnight));
+    m_mascots[drawn]->show();
+    m_answer->setText(kGameMascotTable[drawn].year.toString());
+    m_year->clear();
+    m_year->setEnabled(true);
+    m_year->setFocus();
+}
+
+void GameScreen::cmdchk_Click()
+{
+    // Everything the check reads is read before anything changes. A year too
+    // large to read, or a score that cannot be read or raised within -32768 to
+    // 32767, is refused with the screen as it stood: the pupil is still asked
+    // the same mascot and can put the field right and check again.
+    const std::optional<double> shownYear = numericValue(m_answer->text());
+    const std::optional<double> typedYear = numericValue(m_year->text());
+    if (!shownYear || !typedYear) {
+        refuseOverflow(m_year);
+        return;
+    }
+    const bool right = *typedYear == *shownYear;
+    std::optional<qint16> score;
+    if (right) {
+        score = readInt16(m_score->text());
+        if (!score || *score == std::numeric_limits<qint16>::max()) {
+            refuseOverflow(m_score);
+            return;
+        }
+    }
+
+    hideSports();
+    m_sportName->clear();
+    if (!right) {
+        showWarningWord(m_word);
+        setColours(m_word, kWarningColour);
+        return;
+    }
+
+    platform().beep();
+    showPraiseWord(m_word);
+    setColours(m_word, kPraiseColour);
+    const SportRow &sport = kSportTable[std::size_t(drawFromClock(kSportDrawCount, Reseed::SecondsSinceMidnight))];
+    m_sports[std::size_t(sport.sport)]->show();
+    m_sportName->setText(sport.caption.toString());
+    m_check->setEnabled(false);
+    m_year->setEnabled(false);
+    const auto raised = qint16(*score + 1);
+    m_score->setText(int16ToText(raised));
+    m_draw->setEnabled(true);
+    if (raised >= kMascotDiplomaScore)
+        handOver(this, ScreenId::MascotDiploma);
+}
+
+void GameScreen::arxiki_Click()
+{
+    handOver(this, ScreenId::Home);
+}
+
+void GameScreen::info_Click()
+{
+    handOver(this, ScreenId::Credits);
+}
+
+} // namespace kalyxteron

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMetaObject>
+#include <QTimer>
 #include <QTextStream>
 
 #include <cmath>
@@ -50,6 +52,17 @@ bool save(QWidget *screen, const QDir &folder, const QString &name)
     return ok;
 }
 
+// A screen's timers first fire a moment after it opens; run each handler once, as that moment
+// would, so that what they show (the diplomas' date) is on the picture.
+void runTimersOnce(QWidget *screen)
+{
+    for (const QTimer *timer : screen->findChildren<QTimer *>()) {
+        const QByteArray handler = timer->objectName().toLatin1() + "_Timer";
+        if (timer->isActive() && screen->metaObject()->indexOfSlot(handler + "()") >= 0)
+            QMetaObject::invokeMethod(screen, handler.constData());
+    }
+}
+
 void press(QWidget *screen, const char *name)
 {
     if (auto *button = screen->findChild<QAbstractButton *>(QLatin1String(name)))
@@ -81,6 +94,7 @@ int main(int argc, char *argv[])
         if (!screen)
             continue;
         screen->show();
+        runTimersOnce(screen);
         ok = save(screen, folder, screenName(id)) && ok;
         screen->closeForHandOver();
     }
@@ -102,6 +116,16 @@ int main(int argc, char *argv[])
         type(screen, "txtadd", QStringLiteral("22"));
         press(screen, "cmdchadd");
         ok = save(screen, folder, QStringLiteral("frmbase-right-sum")) && ok;
+        screen->closeForHandOver();
+    }
+    // The game after a right year: the mascot, the reward sport and a praise word.
+    if (Screen *screen = createScreen(ScreenId::Game)) {
+        screen->show();
+        press(screen, "cmdrandom");
+        const auto *year = screen->findChild<QLineEdit *>(QStringLiteral("txta"));
+        type(screen, "txtxronia", year ? year->text() : QString());
+        press(screen, "cmdchk");
+        ok = save(screen, folder, QStringLiteral("paixnidi-right-year")) && ok;
         screen->closeForHandOver();
     }
     QApplication::processEvents();

@@ -74,7 +74,7 @@ void FakePlatform::randomize(double seed)
 double FakePlatform::rnd()
 {
     if (m_uniform.empty())
-        return fallbackUniform;
+        return uniformSource ? uniformSource() : fallbackUniform;
     const double value = m_uniform.front();
     m_uniform.pop_front();
     return value;

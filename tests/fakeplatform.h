@@ -47,7 +47,8 @@ public:
     double seconds = 45296.75;       // 12:34:56.75
     double fraction = 45296.0 / 86400.0;
     QString date = QStringLiteral("8/12/2026");
-    double fallbackUniform = 0.0;    // when nothing is queued
+    double fallbackUniform = 0.0;    // when nothing is queued ...
+    std::function<double()> uniformSource; // ... or this, when set
     std::function<void(const QString &)> onMessage; // runs inside each message box
 
 private:

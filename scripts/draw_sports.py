@@ -244,6 +244,16 @@ class Fig:
         self.sw = OUTW / s
 
     # -- helpers in local units
+    def world(self, p, tilted=False):
+        """Picture coordinates of a local point."""
+        if tilted:
+            p = self.t(p)
+        return (self.x + (-1 if self.flip else 1) * p[0] * self.s, self.y + p[1] * self.s)
+
+    def local(self, q):
+        """Local coordinates of a picture point."""
+        return ((q[0] - self.x) / (self.s * (-1 if self.flip else 1)), (q[1] - self.y) / self.s)
+
     def t(self, p):
         """Rotate a point of the upper body by the lean."""
         return rot(p, self.tilt, HIP_C)
@@ -296,7 +306,7 @@ class Fig:
         dx, dy = fx - hip[0], fy - hip[1]
         ln = math.hypot(dx, dy) or 1
         cx, cy = mx - dy / ln * b * 2, my + dx / ln * b * 2
-        col = g.get('colour', SKIN)
+        col = g.get('colour', (self.uniform or {}).get('trousers', SKIN))
         d = 'M%s Q%s %s' % (pt(hip), pt((cx, cy)), pt((fx, fy)))
         out = tube(d, col, 5.2, self.sw)
         toe = g.get('toe', 0)
@@ -360,7 +370,8 @@ class Fig:
         if self.who['girl']:
             # a bob with a bun on top
             out = ''
-            if not (self.wear & {'helmet', 'swimcap', 'mask', 'ridinghelmet'}):
+            if not (self.wear & {'helmet', 'swimcap', 'mask', 'ridinghelmet', 'cap',
+                                 'headgear'}):
                 out += C(cx, cy - 19.5, 7, fill=HAIR, stroke=INK, stroke_width=sw)
             if not (self.wear & {'swimcap', 'mask'}):
                 out += outlined('M%s A17.5,17.5 0 1 1 %s L%s Q%s %s Z' % (
@@ -399,9 +410,12 @@ class Fig:
             pt((cx - 14.5, cy - 6)), pt((cx - 15.6, cy - 1))))
         out = outlined(d, HAIR, sw)
         if not (self.wear & {'helmet', 'ridinghelmet', 'cap', 'headgear'}):
-            out += outlined('M%s Q%s %s Q%s %s' % (
-                pt((cx - 2, cy - 15)), pt((cx - 1, cy - 22)), pt((cx + 5, cy - 22)),
-                pt((cx + 1, cy - 19)), pt((cx + 1.5, cy - 15))), HAIR, sw)
+            # a pointed cowlick flicking to one side
+            out += outlined('M%s Q%s %s Q%s %s Q%s %s Q%s %s Z' % (
+                pt((cx - 4.5, cy - 14)), pt((cx - 5, cy - 21)), pt((cx + 1, cy - 23)),
+                pt((cx + 5, cy - 24)), pt((cx + 8.5, cy - 27)),
+                pt((cx + 8, cy - 20)), pt((cx + 3.5, cy - 18.5)),
+                pt((cx + 3, cy - 16)), pt((cx + 4, cy - 14))), HAIR, sw)
         return out
 
     def face_svg(self):
@@ -527,7 +541,7 @@ class Fig:
                 out += E(cx + side * 16.5, cy + 1, 1.8, 3.4, fill='#f2a900')
         if 'headgear' in self.wear:
             # padded boxing headguard, leaves the face free
-            out += outlined('M%s A17,17 0 0 1 %s L%s Q%s %s Q%s %s Z' % (
+            out += outlined('M%s A17,17 0 1 1 %s L%s Q%s %s Q%s %s Z' % (
                 pt((cx - 16.5, cy + 5)), pt((cx + 16.5, cy + 5)), pt((cx + 13, cy + 5)),
                 pt((cx + 12, cy - 9)), pt((cx, cy - 9)), pt((cx - 12, cy - 9)),
                 pt((cx - 13, cy + 5))), col, sw)
@@ -671,7 +685,7 @@ def wave_pair():
             '<stop offset="0.75" stop-color="#fff1c9"/>'
             '<stop offset="1" stop-color="#ffe3a6"/></radialGradient>')
     body = C(120, 120, 112, fill='url(#glow)', stroke='#ffd98a', stroke_width=3)
-    body += E(120, 204, 92, 11, fill='#f4d391', opacity=0.8)
+    body += E(120, 204, 68, 9, fill='#f4d391', opacity=0.8)
     ph = Fig(PHEVOS, 78, 205, 1.38, tilt=-4,
              arms={'l': dict(hand=(-30, -98), bend=5),
                    'r': dict(hand=(19, -34), bend=3)},
@@ -682,8 +696,16 @@ def wave_pair():
              face=dict(mouth='open', look=(1, 0)), head=-5)
     # they hold hands in the middle
     body += ph.svg() + at.svg()
-    body += sparkle(28, 70, 7, '#ffc53d') + sparkle(212, 62, 8, '#5cc8ff') + \
-        sparkle(200, 150, 5, '#ff9d3d') + sparkle(40, 150, 5, '#5cc8ff')
+    waves = ''
+    for hx, hy, sd in ((36.6, 69.8, -1), (203.4, 69.8, 1)):
+        for k, r in ((0, 8), (1, 13)):
+            waves += 'M%s Q%s %s ' % (pt((hx + sd * r, hy - 10 - k * 3)), pt((hx + sd * (r + 5), hy)),
+                                      pt((hx + sd * r, hy + 10 + k * 3)))
+    body += P(waves, fill='none', stroke=INK, stroke_width=2.4, stroke_linecap='round',
+              opacity=0.55)
+    body += sparkle(120, 40, 8, '#ffc53d') + sparkle(98, 60, 4, '#5cc8ff') + \
+        sparkle(142, 62, 4, '#ff9d3d') + sparkle(28, 128, 5, '#5cc8ff') + \
+        sparkle(212, 128, 5, '#ff9d3d')
     return svg_doc(240, 240, body, defs)
 
 
@@ -696,13 +718,1748 @@ def sparkle(x, y, r, col, sw=1.6):
     return P(d, fill=col, stroke=INK, stroke_width=sw, stroke_linejoin='round')
 
 
+# ================================================================ scene kit
+
+CX0, CY0, CX1, CY1, CR = 1.5, 1.5, 238.5, 198.5, 20
+BOTTOM = ' L238.5,178.5 A20,20 0 0 1 218.5,198.5 L21.5,198.5 A20,20 0 0 1 1.5,178.5 Z'
+
+
+def card(fill):
+    return R(CX0, CY0, CX1 - CX0, CY1 - CY0, CR, fill=fill)
+
+
+def card_edge():
+    return R(CX0, CY0, CX1 - CX0, CY1 - CY0, CR, fill='none', stroke=INK,
+             stroke_width=2.6)
+
+
+def band(top, fill, **kw):
+    """The card below a top edge (a height, or a path from x=1.5 to x=238.5)."""
+    if isinstance(top, (int, float)):
+        top = 'M1.5,%s L238.5,%s' % (n(top), n(top))
+    return P(top + BOTTOM, fill=fill, **kw)
+
+
+def top_band(bottom, fill, **kw):
+    """The card above a height."""
+    return P('M1.5,%s L1.5,21.5 A20,20 0 0 1 21.5,1.5 L218.5,1.5 A20,20 0 0 1 '
+             '238.5,21.5 L238.5,%s Z' % (n(bottom), n(bottom)), fill=fill, **kw)
+
+
+def wavy(y, amp, count, phase=0.0, x0=1.5, x1=238.5):
+    """A wavy line from x0 to x1 (path starting with M)."""
+    w = (x1 - x0) / count
+    d = 'M%s' % pt((x0, y))
+    for i in range(count):
+        a = x0 + i * w
+        s = amp if (i + int(phase)) % 2 == 0 else -amp
+        d += ' Q%s %s' % (pt((a + w / 2, y - s)), pt((a + w, y)))
+    return d
+
+
+def lingrad(gid, c0, c1, x2=0, y2=1, mid=None):
+    stops = '<stop offset="0" stop-color="%s"/>' % c0
+    if mid:
+        stops += '<stop offset="0.5" stop-color="%s"/>' % mid
+    stops += '<stop offset="1" stop-color="%s"/>' % c1
+    return ('<linearGradient id="%s" x1="0" y1="0" x2="%s" y2="%s">%s</linearGradient>'
+            % (gid, x2, y2, stops))
+
+
+def radgrad(gid, c0, c1, cx=0.5, cy=0.5, r=0.5):
+    return ('<radialGradient id="%s" cx="%s" cy="%s" r="%s">'
+            '<stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/>'
+            '</radialGradient>' % (gid, cx, cy, r, c0, c1))
+
+
+def shadow(x, y, rx, ry=None, o=0.16):
+    return E(x, y, rx, ry if ry else rx * 0.2, fill=INK, opacity=o)
+
+
+def speed(x, y, length=18, count=3, gap=7, ang=0, col=INK, w=2.4, o=0.55):
+    """Short motion lines; ang is the direction they trail to."""
+    d = ''
+    for i in range(count):
+        off = (i - (count - 1) / 2) * gap
+        ln = length * (1 - 0.22 * abs(i - (count - 1) / 2))
+        a = math.radians(ang)
+        px, py = -math.sin(a) * off, math.cos(a) * off
+        d += 'M%s L%s ' % (pt((x + px, y + py)),
+                           pt((x + px + ln * math.cos(a), y + py + ln * math.sin(a))))
+    return P(d, fill='none', stroke=col, stroke_width=w, stroke_linecap='round', opacity=o)
+
+
+def arc_trail(points, col=INK, w=2.2, o=0.45, dash=True):
+    d = 'M%s ' % pt(points[0]) + smooth(points)
+    kw = {}
+    if dash:
+        kw['stroke_dasharray'] = '5,5'
+    return P(d, fill='none', stroke=col, stroke_width=w, stroke_linecap='round',
+             opacity=o, **kw)
+
+
+def puff(x, y, r, col=WHITE, o=1.0, sw=1.8):
+    """A little splash or dust cloud of three bubbles."""
+    return G(C(x - r * 0.8, y + r * 0.2, r * 0.7, fill=col) +
+             C(x + r * 0.8, y + r * 0.25, r * 0.65, fill=col) +
+             C(x, y - r * 0.2, r, fill=col), opacity=o)
+
+
+def stars(x, y, r=6, col='#ffd23c'):
+    return sparkle(x, y, r, col, sw=1.5)
+
+
+def sport_doc(body, defs=''):
+    return svg_doc(240, 200, body + card_edge(), defs)
+
+
+# ---------------------------------------------------------------- balls
+
+def ball_baseball(x, y, r, fill=WHITE, seam='#e23b3b', sw=2.2):
+    out = C(x, y, r, fill=fill, stroke=INK, stroke_width=sw)
+    for side in (-1, 1):
+        cx = x + side * r * 1.25
+        d = 'M%s Q%s %s' % (pt((x + side * r * 0.48, y - r * 0.86)),
+                             pt((x + side * r * 0.12, y)),
+                             pt((x + side * r * 0.48, y + r * 0.86)))
+        out += P(d, fill='none', stroke=seam, stroke_width=max(1.2, r * 0.13),
+                 stroke_linecap='round')
+        ticks = ''
+        for t in (-0.55, -0.2, 0.15, 0.5):
+            yy = y + t * r * 1.4
+            xx = x + side * (r * 0.48 - (1 - (t / 0.7) ** 2) * r * 0.3)
+            ticks += 'M%s L%s ' % (pt((xx - r * 0.14, yy - r * 0.08)),
+                                   pt((xx + r * 0.14, yy + r * 0.08)))
+        out += P(ticks, fill='none', stroke=seam, stroke_width=max(0.9, r * 0.09),
+                 stroke_linecap='round')
+        del cx
+    out += P('M%s A%s,%s 0 0 1 %s' % (pt((x - r * 0.6, y - r * 0.35)), n(r * 0.7),
+                                      n(r * 0.7), pt((x - r * 0.2, y - r * 0.68))),
+             fill='none', stroke=WHITE, stroke_width=max(1.2, r * 0.16),
+             stroke_linecap='round', opacity=0.8)
+    return out
+
+
+def ball_tennis(x, y, r, sw=2.2):
+    return (C(x, y, r, fill='#dcf23a', stroke=INK, stroke_width=sw) +
+            P('M%s Q%s %s' % (pt((x - r * 0.75, y - r * 0.6)), pt((x + r * 0.2, y)),
+                              pt((x - r * 0.75, y + r * 0.6))),
+              fill='none', stroke=WHITE, stroke_width=r * 0.2, stroke_linecap='round') +
+            P('M%s Q%s %s' % (pt((x + r * 0.75, y - r * 0.6)), pt((x - r * 0.2, y)),
+                              pt((x + r * 0.75, y + r * 0.6))),
+              fill='none', stroke=WHITE, stroke_width=r * 0.2, stroke_linecap='round'))
+
+
+def ball_basket(x, y, r, sw=2.4):
+    lw = max(1.2, r * 0.11)
+    return (C(x, y, r, fill='#f27a2a', stroke=INK, stroke_width=sw) +
+            P('M%s A%s,%s 0 0 1 %s' % (pt((x + r * 0.45, y - r * 0.3)), n(r), n(r),
+                                       pt((x + r * 0.55, y + r * 0.8))),
+              fill='none', stroke='#ffb37a', stroke_width=lw * 1.6, stroke_linecap='round',
+              opacity=0) +
+            P('M%s L%s M%s L%s M%s Q%s %s M%s Q%s %s' % (
+                pt((x - r, y)), pt((x + r, y)), pt((x, y - r)), pt((x, y + r)),
+                pt((x - r * 0.7, y - r * 0.72)), pt((x - r * 0.2, y)), pt((x - r * 0.7, y + r * 0.72)),
+                pt((x + r * 0.7, y - r * 0.72)), pt((x + r * 0.2, y)), pt((x + r * 0.7, y + r * 0.72))),
+              fill='none', stroke=INK, stroke_width=lw, stroke_linecap='round') +
+            P('M%s A%s,%s 0 0 1 %s' % (pt((x - r * 0.72, y - r * 0.2)), n(r * 0.75),
+                                       n(r * 0.75), pt((x - r * 0.3, y - r * 0.66))),
+              fill='none', stroke=WHITE, stroke_width=lw * 1.3, stroke_linecap='round',
+              opacity=0.55))
+
+
+def ball_football(x, y, r, sw=2.4):
+    out = C(x, y, r, fill=WHITE, stroke=INK, stroke_width=sw)
+    pent = [(x + r * 0.36 * math.cos(math.radians(-90 + 72 * i)),
+             y + r * 0.36 * math.sin(math.radians(-90 + 72 * i))) for i in range(5)]
+    out += P(poly(pent), fill=INK, stroke=INK, stroke_width=1, stroke_linejoin='round')
+    lines = ''
+    for i in range(5):
+        a = math.radians(-90 + 72 * i)
+        p0 = pent[i]
+        p1 = (x + r * 0.7 * math.cos(a), y + r * 0.7 * math.sin(a))
+        lines += 'M%s L%s ' % (pt(p0), pt(p1))
+        # dark patches on the rim between the seams
+        b = math.radians(-90 + 72 * i + 36)
+        c = (x + r * 0.93 * math.cos(b), y + r * 0.93 * math.sin(b))
+        q = [(c[0] + r * 0.28 * math.cos(b + math.radians(k)),
+              c[1] + r * 0.28 * math.sin(b + math.radians(k))) for k in (90, 150, 210, 270)]
+        out += P(poly([q[0], q[1], q[2], q[3]]), fill=INK, stroke=INK, stroke_width=0.8,
+                 stroke_linejoin='round')
+    out += P(lines, fill='none', stroke=INK, stroke_width=max(1, r * 0.08))
+    # keep the patches inside the ball outline
+    out += C(x, y, r + sw * 0.2, fill='none', stroke=INK, stroke_width=sw)
+    out += P('M%s A%s,%s 0 0 1 %s' % (pt((x - r * 0.74, y + r * 0.05)), n(r * 0.75),
+                                      n(r * 0.75), pt((x - r * 0.48, y - r * 0.56))),
+             fill='none', stroke='#dfe6f2', stroke_width=max(1, r * 0.12),
+             stroke_linecap='round', opacity=0)
+    return out
+
+
+def ball_volley(x, y, r, sw=2.4):
+    out = C(x, y, r, fill='#ffd43b', stroke=INK, stroke_width=sw)
+    out += P('M%s Q%s %s Q%s %s Z' % (pt((x - r * 0.95, y - r * 0.3)), pt((x, y - r * 0.2)),
+                                      pt((x + r * 0.6, y - r * 0.8)), pt((x - r * 0.4, y - r * 1.2)),
+                                      pt((x - r * 0.95, y - r * 0.3))), fill='#2d6fe0')
+    out += P('M%s Q%s %s Q%s %s Z' % (pt((x - r * 0.6, y + r * 0.8)), pt((x + r * 0.1, y + r * 0.2)),
+                                      pt((x + r * 0.98, y + r * 0.15)), pt((x + r * 0.6, y + r * 0.9)),
+                                      pt((x - r * 0.6, y + r * 0.8))), fill='#2d6fe0')
+    out += P('M%s Q%s %s M%s Q%s %s M%s Q%s %s' % (
+        pt((x - r * 0.95, y - r * 0.3)), pt((x, y - r * 0.2)), pt((x + r * 0.6, y - r * 0.8)),
+        pt((x - r * 0.6, y + r * 0.8)), pt((x + r * 0.1, y + r * 0.2)), pt((x + r * 0.98, y + r * 0.15)),
+        pt((x - r * 0.75, y + r * 0.1)), pt((x - r * 0.2, y + r * 0.1)), pt((x + r * 0.75, y - r * 0.45))),
+        fill='none', stroke=INK, stroke_width=max(1, r * 0.09), stroke_linecap='round')
+    out += C(x, y, r, fill='none', stroke=INK, stroke_width=sw)
+    return out
+
+
+def ball_handball(x, y, r, sw=2.2):
+    out = C(x, y, r, fill=WHITE, stroke=INK, stroke_width=sw)
+    out += P('M%s Q%s %s Q%s %s Z' % (pt((x - r * 0.2, y - r * 0.98)), pt((x - r * 0.1, y - r * 0.1)),
+                                      pt((x + r * 0.95, y + r * 0.3)), pt((x + r * 0.9, y - r * 0.7)),
+                                      pt((x - r * 0.2, y - r * 0.98))), fill='#ff4d6d')
+    out += P('M%s Q%s %s Q%s %s Z' % (pt((x - r * 0.95, y + r * 0.1)), pt((x - r * 0.3, y + r * 0.3)),
+                                      pt((x + r * 0.2, y + r * 0.97)), pt((x - r * 0.8, y + r * 0.7)),
+                                      pt((x - r * 0.95, y + r * 0.1))), fill='#2d6fe0')
+    out += C(x, y, r, fill='none', stroke=INK, stroke_width=sw)
+    return out
+
+
+def shuttle(x, y, ang, size=1.0, sw=2.0):
+    """A shuttlecock, cork at (x,y), skirt trailing towards ang+180."""
+    g = (P('M0,-5 L24,-13 L24,13 L0,5 Z', fill=WHITE, stroke=INK, stroke_width=sw,
+           stroke_linejoin='round') +
+         P('M3,-2.5 L24,-7 M3,0 L24,0 M3,2.5 L24,7', fill='none', stroke='#9aa6c0',
+           stroke_width=1.2) +
+         P('M21,-12 Q22,0 21,12', fill='none', stroke='#9aa6c0', stroke_width=1.2) +
+         P('M1,-6 A6,6 0 0 0 1,6 Z', fill='#ffffff', stroke=INK, stroke_width=sw,
+           stroke_linejoin='round') +
+         P('M0.5,-6 L2.5,-6 L2.5,6 L0.5,6 Z', fill='#ff5a5a', stroke=INK, stroke_width=1))
+    return G(g, 'translate(%s) rotate(%s) scale(%s)' % (pt((x, y)), n(ang + 180), n(size)))
+
+
+# ---------------------------------------------------------------- equipment
+# Each is drawn around its grip at (0,0), pointing up (-y), then placed with
+# place(svg, x, y, angle); angle 0 = pointing up, positive = clockwise.
+
+def place(svg, x, y, ang=0, s=1.0):
+    t = 'translate(%s)' % pt((x, y))
+    if ang:
+        t += ' rotate(%s)' % n(ang)
+    if s != 1:
+        t += ' scale(%s)' % n(s)
+    return G(svg, t)
+
+
+def racket_tennis(frame, sw):
+    strings = ''
+    for i in range(-3, 4):
+        x = i * 3.2
+        h = 13.2 * math.sqrt(max(0, 1 - (x / 10.5) ** 2))
+        strings += 'M%s L%s ' % (pt((x, -30 - h)), pt((x, -30 + h)))
+    for i in range(-3, 4):
+        y = i * 3.6
+        w = 10.2 * math.sqrt(max(0, 1 - (y / 13.6) ** 2))
+        strings += 'M%s L%s ' % (pt((-w, -30 + y)), pt((w, -30 + y)))
+    return (R(-2.6, -14, 5.2, 17, 2, fill='#3a3a5a', stroke=INK, stroke_width=sw) +
+            P('M-2,-14 L-6,-19 M2,-14 L6,-19', fill='none', stroke=INK, stroke_width=sw + 2.4,
+              stroke_linecap='round') +
+            P('M-2,-14 L-6,-19 M2,-14 L6,-19', fill='none', stroke=frame, stroke_width=2.4,
+              stroke_linecap='round') +
+            E(0, -30, 11.5, 14.5, fill=WHITE, fill_opacity=0.55) +
+            P(strings, fill='none', stroke='#8a8aa8', stroke_width=0.8) +
+            E(0, -30, 11.5, 14.5, fill='none', stroke=INK, stroke_width=sw + 3.4) +
+            E(0, -30, 11.5, 14.5, fill='none', stroke=frame, stroke_width=3.4))
+
+
+def racket_badminton(frame, sw):
+    strings = ''
+    for i in range(-2, 3):
+        x = i * 2.8
+        h = 10.5 * math.sqrt(max(0, 1 - (x / 7.8) ** 2))
+        strings += 'M%s L%s ' % (pt((x, -40 - h)), pt((x, -40 + h)))
+    for i in range(-2, 3):
+        y = i * 3.4
+        w = 7.6 * math.sqrt(max(0, 1 - (y / 10.6) ** 2))
+        strings += 'M%s L%s ' % (pt((-w, -40 + y)), pt((w, -40 + y)))
+    return (R(-2.3, -10, 4.6, 13, 2, fill='#f5f5ff', stroke=INK, stroke_width=sw) +
+            L(0, -10, 0, -29, stroke=INK, stroke_width=sw + 1.8, stroke_linecap='round') +
+            L(0, -10, 0, -29, stroke='#c8d0e0', stroke_width=1.8, stroke_linecap='round') +
+            E(0, -40, 8.5, 11.2, fill=WHITE, fill_opacity=0.55) +
+            P(strings, fill='none', stroke='#8a8aa8', stroke_width=0.7) +
+            E(0, -40, 8.5, 11.2, fill='none', stroke=INK, stroke_width=sw + 2.4) +
+            E(0, -40, 8.5, 11.2, fill='none', stroke=frame, stroke_width=2.4))
+
+
+def paddle(rubber, sw):
+    return (R(-2.8, -11, 5.6, 14, 2.2, fill='#d9a066', stroke=INK, stroke_width=sw) +
+            C(0, -20, 11, fill=rubber, stroke=INK, stroke_width=sw) +
+            P('M-6,-26 A8,8 0 0 1 1,-29', fill='none', stroke=WHITE, stroke_width=2,
+              stroke_linecap='round', opacity=0.6))
+
+
+def bat_wood(sw, length=62, col='#e8b878', grip='#8a5a3a'):
+    L_ = length
+    d = ('M-2.2,4 L-2.6,%s Q-5.6,%s -5.4,%s Q-5,%s 0,%s Q5,%s 5.4,%s Q5.6,%s 2.6,%s L2.2,4 Z'
+         % (n(-L_ * 0.45), n(-L_ * 0.62), n(-L_ * 0.8), n(-L_ - 1), n(-L_ - 1),
+            n(-L_ - 1), n(-L_ * 0.8), n(-L_ * 0.62), n(-L_ * 0.45)))
+    return (E(0, 5, 4.2, 2.2, fill=grip, stroke=INK, stroke_width=sw * 0.8) +
+            P(d, fill=col, stroke=INK, stroke_width=sw, stroke_linejoin='round') +
+            R(-2.4, -12, 4.8, 15, 1, fill=grip) +
+            P('M2.8,%s Q3.4,%s 2,%s' % (n(-L_ * 0.5), n(-L_ * 0.75), n(-L_ * 0.95)),
+              fill='none', stroke=WHITE, stroke_width=1.6, stroke_linecap='round', opacity=0.55))
+
+
+def mitt(sw, col='#b86a34', dark='#8a4a22'):
+    """A fielder's glove, wrist at (0,0), fingers up."""
+    d = ('M-9,2 Q-12,-6 -11,-14 Q-10,-20 -6,-19 Q-5,-25 -1,-24 Q2,-26 4,-22 '
+         'Q8,-23 9,-18 Q11,-12 8,-4 L13,-8 Q16,-6 13,-1 Q8,6 0,6 Q-7,6 -9,2 Z')
+    return (P(d, fill=col, stroke=INK, stroke_width=sw, stroke_linejoin='round') +
+            P('M-6,-18 L-6,-6 M-1,-23 L-1,-6 M4,-21 L4,-6', fill='none', stroke=dark,
+              stroke_width=1.3, stroke_linecap='round') +
+            P('M-9,1 Q0,4 9,0', fill='none', stroke=dark, stroke_width=2.2,
+              stroke_linecap='round'))
+
+
+def bow_arrow(col, sw, draw=22):
+    """A bow held at (0,0) upright, string pulled back by `draw` to the left."""
+    d = 'M-4,-40 Q20,-20 0,0 Q20,20 -4,40'
+    return (P('M-4,-40 L%s L-4,40' % pt((-draw, 0)), fill='none', stroke='#555570',
+              stroke_width=1.1) +
+            P(d, fill='none', stroke=INK, stroke_width=4 + 2 * sw * 0.7, stroke_linecap='round',
+              stroke_linejoin='round') +
+            P(d, fill='none', stroke=col, stroke_width=4, stroke_linecap='round',
+              stroke_linejoin='round') +
+            R(-1.5, -6, 6, 12, 2, fill='#5a3a2a', stroke=INK, stroke_width=sw * 0.7))
+
+
+def arrow(x0, y0, x1, y1, sw, col='#e0a050', fl='#ff5a5a'):
+    ang = math.degrees(math.atan2(y1 - y0, x1 - x0))
+    ln = math.hypot(x1 - x0, y1 - y0)
+    g = (L(0, 0, ln - 4, 0, stroke=INK, stroke_width=2.2 + sw * 0.9, stroke_linecap='round') +
+         L(0, 0, ln - 4, 0, stroke=col, stroke_width=2.2, stroke_linecap='round') +
+         P('M%s L%s L%s Z' % (pt((ln + 3, 0)), pt((ln - 5, -3.6)), pt((ln - 5, 3.6))),
+           fill='#b8c2d8', stroke=INK, stroke_width=sw * 0.7, stroke_linejoin='round') +
+         P('M0,0 L-6,-5 L3,-5 L9,0 L3,5 L-6,5 Z', fill=fl, stroke=INK,
+           stroke_width=sw * 0.7, stroke_linejoin='round'))
+    return G(g, 'translate(%s) rotate(%s)' % (pt((x0, y0)), n(ang)))
+
+
+def hockey_stick(col, sw, length=58):
+    d = 'M0,4 L0,%s Q0,%s 9,%s Q14,%s 12,%s' % (n(length - 10), n(length - 2), n(length - 1),
+                                               n(length - 2), n(length - 8))
+    return (P(d, fill='none', stroke=INK, stroke_width=5 + sw * 1.4, stroke_linecap='round',
+              stroke_linejoin='round') +
+            P(d, fill='none', stroke=col, stroke_width=5, stroke_linecap='round',
+              stroke_linejoin='round') +
+            L(0, 2, 0, 14, stroke='#3a3a5a', stroke_width=5, stroke_linecap='round'))
+
+
+def foil(sw, length=70):
+    return (L(0, 6, 0, -length, stroke=INK, stroke_width=2 + sw * 0.9, stroke_linecap='round') +
+            L(0, 6, 0, -length, stroke='#eef3fb', stroke_width=2, stroke_linecap='round') +
+            C(0, -length, 2.4, fill='#3a3a5a') +
+            R(-2.4, 0, 4.8, 9, 2, fill='#3a3a5a', stroke=INK, stroke_width=sw * 0.7) +
+            P('M-8,-2 Q0,-10 8,-2 Z', fill='#c9d3e6', stroke=INK, stroke_width=sw * 0.8,
+              stroke_linejoin='round'))
+
+
+def oar(col, sw, length=90):
+    return (L(0, 0, 0, length, stroke=INK, stroke_width=3 + sw * 1.2, stroke_linecap='round') +
+            L(0, 0, 0, length, stroke='#f1e3c8', stroke_width=3, stroke_linecap='round') +
+            P('M-1,%s Q-7,%s -5,%s Q0,%s 5,%s Q7,%s 1,%s Z' % (
+                n(length - 4), n(length + 6), n(length + 20), n(length + 24), n(length + 20),
+                n(length + 6), n(length - 4)),
+              fill=col, stroke=INK, stroke_width=sw, stroke_linejoin='round'))
+
+
+def barbell(sw, half=50):
+    out = L(-half, 0, half, 0, stroke=INK, stroke_width=3.4 + sw * 1.2, stroke_linecap='round')
+    out += L(-half, 0, half, 0, stroke='#c9d3e6', stroke_width=3.4, stroke_linecap='round')
+    for side in (-1, 1):
+        for dx, h, w, col in ((half - 20, 46, 9, '#e8313a'), (half - 11, 38, 8, '#2f6fe0'),
+                              (half - 3.5, 24, 5, '#ffd23c')):
+            out += R(side * dx - w / 2, -h / 2, w, h, 3, fill=col, stroke=INK, stroke_width=sw)
+        out += R(side * (half - 26) - 2.5, -6, 5, 12, 1.5, fill='#c9d3e6', stroke=INK,
+                 stroke_width=sw * 0.8)
+    return out
+
+
+def kick_pad(col, sw):
+    return (R(-2.5, -2, 5, 16, 2, fill='#3a3a5a', stroke=INK, stroke_width=sw) +
+            E(0, -12, 11, 15, fill=col, stroke=INK, stroke_width=sw) +
+            E(0, -12, 6, 9, fill='none', stroke=WHITE, stroke_width=2, opacity=0.8))
+
+
+def rifle(sw):
+    """Air rifle, butt at (0,0), barrel along +x."""
+    return (P('M-6,-5 Q-8,4 -4,9 L6,8 Q14,2 22,2 L48,1 L48,-4 L20,-5 Q8,-8 -6,-5 Z',
+              fill='#b5743e', stroke=INK, stroke_width=sw, stroke_linejoin='round') +
+            R(40, -6.5, 52, 5, 2, fill='#3a3a5a', stroke=INK, stroke_width=sw) +
+            R(24, -11, 20, 5, 2, fill='#3a3a5a', stroke=INK, stroke_width=sw) +
+            R(88, -9, 4, 4, 1, fill='#3a3a5a') +
+            P('M16,2 Q18,8 14,10', fill='none', stroke=INK, stroke_width=1.6,
+              stroke_linecap='round'))
+
+
+def pistol(sw):
+    """Air pistol, grip at (0,0), barrel along +x."""
+    return (P('M-4,-8 L26,-8 L26,-1 L6,-1 L5,10 L-4,10 Z', fill='#3a3a5a', stroke=INK,
+              stroke_width=sw, stroke_linejoin='round') +
+            R(-3, -1, 8, 11, 2, fill='#b5743e', stroke=INK, stroke_width=sw * 0.8))
+
+
+def ribbon_stick(sw, col='#ff5fa2'):
+    d = 'M0,-22 Q-16,-46 4,-52 Q24,-56 16,-36 Q6,-18 -12,-30 Q-30,-44 -20,-64 Q-12,-78 6,-80'
+    return (L(0, 2, 0, -22, stroke=INK, stroke_width=2 + sw, stroke_linecap='round') +
+            L(0, 2, 0, -22, stroke=WHITE, stroke_width=2, stroke_linecap='round') +
+            P(d, fill='none', stroke=INK, stroke_width=4 + sw * 1.2, stroke_linecap='round',
+              stroke_linejoin='round') +
+            P(d, fill='none', stroke=col, stroke_width=4, stroke_linecap='round',
+              stroke_linejoin='round'))
+
+
+def goalie_glove(x, y, sw, col='#7ed957', ang=0):
+    g = (P('M-6,4 L-6,-4 Q-7,-12 -3,-12 Q-1,-15 2,-12 Q6,-13 6,-8 L7,-2 Q10,-4 11,-1 '
+           'Q9,4 5,6 Z', fill=col, stroke=INK, stroke_width=sw, stroke_linejoin='round') +
+         R(-6.5, 3, 12, 5, 2, fill=WHITE, stroke=INK, stroke_width=sw * 0.8))
+    return G(g, 'translate(%s) rotate(%s)' % (pt((x, y)), n(ang)))
+
+
+# ================================================================ sports
+
+def sky_defs(gid='sky', top='#9fdcff', bottom='#e9f8ff'):
+    return lingrad(gid, top, bottom)
+
+
+def sc_baseball():
+    defs = sky_defs()
+    b = card('url(#sky)')
+    b += P('M1.5,100 Q60,84 120,96 Q180,86 238.5,98 L238.5,110 L1.5,110 Z', fill='#b8e6a0')
+    b += R(1.5, 104, 237, 24, fill='#3f9a5b')          # far fence
+    b += R(1.5, 101, 237, 6, fill='#ffd23c')
+    b += band(128, '#8fd46a')                          # outfield grass
+    for i in range(6):
+        x = 1.5 + i * 40
+        b += P('M%s L%s L%s L%s Z' % (pt((x + 18, 128)), pt((x + 38, 128)), pt((x + 30, 198.5)),
+                                      pt((x + 5, 198.5))), fill='#a3de7e')
+    b += band('M1.5,160 Q120,138 238.5,160', '#e3a868')  # infield dirt
+    b += P('M42,183 L62,183 L66,189 L52,194 L38,189 Z', fill=WHITE, stroke=INK,
+           stroke_width=2, stroke_linejoin='round')     # home plate
+    b += P('M178,168 Q200,160 222,168 Q200,174 178,168 Z', fill='#d9955a')  # mound
+    b += R(190, 164, 18, 4, 1.5, fill=WHITE, stroke=INK, stroke_width=1.5)
+    # Phevos swings
+    s = 1.0
+    sw = OUTW / s
+    ph = Fig(PHEVOS, 70, 182, s, tilt=8, wear={'cap'},
+             arms={'l': dict(hand=(18, -50), bend=6), 'r': dict(hand=(25, -54), bend=-3)},
+             legs={'l': dict(foot=(-15, -6), toe=190), 'r': dict(foot=(17, -6), toe=-5)},
+             face=dict(mouth='open', look=(2.2, 0), brows=True),
+             props=[('underhands', place(bat_wood(sw), 20, -52, 84))])
+    b += shadow(70, 186, 34)
+    b += shadow(198, 172, 26)
+    # Athena has just pitched
+    s2 = 0.92
+    sw2 = OUTW / s2
+    at = Fig(ATHENA, 198, 170, s2, flip=True, tilt=10, wear={'cap'},
+             arms={'r': dict(hand=(34, -60), bend=-4), 'l': dict(hand=(-20, -44), bend=3)},
+             legs={'r': dict(foot=(14, -6), toe=-10), 'l': dict(foot=(-14, -8), toe=200)},
+             face=dict(mouth='open', look=(2, 0)),
+             props=[('front', place(mitt(sw2), -21, -41, -20))])
+    b += at.svg() + ph.svg()
+    b += speed(152, 112, 16, 3, 6, 0)
+    b += ball_baseball(146, 111, 7.5)
+    b += sparkle(132, 100, 5, '#ffd23c', 1.4) + sparkle(136, 124, 4, '#ffd23c', 1.2)
+    return sport_doc(b, defs)
+
+
+def sc_tennis():
+    defs = sky_defs()
+    b = card('url(#sky)')
+    b += R(1.5, 62, 237, 54, fill='#2f8a58')           # windbreak
+    b += R(1.5, 58, 237, 6, fill='#236b44')
+    for x in (40, 120, 200):
+        b += C(x, 26, 12, fill='#ffffff', opacity=0.7) + C(x + 14, 30, 9, fill='#ffffff', opacity=0.7)
+    b += band(116, '#3a9ad9')                          # court
+    b += band('M1.5,128 L238.5,128', '#4cabe6')
+    b += P('M1.5,186 L238.5,186', stroke=WHITE, stroke_width=3, fill='none')
+    b += P('M1.5,132 L238.5,132', stroke=WHITE, stroke_width=2, fill='none')
+    # the net, seen from the side and a little above
+    net = ''
+    fx, fb, ft = 110, 188, 150
+    bx, bb, bt = 132, 128, 104
+    for i in range(1, 8):
+        t = i / 8
+        net += 'M%s L%s ' % (pt((fx + (bx - fx) * t, fb + (bb - fb) * t)),
+                             pt((fx + (bx - fx) * t, ft + (bt - ft) * t)))
+    for i in range(1, 6):
+        t = i / 6
+        net += 'M%s L%s ' % (pt((fx, fb + (ft - fb) * t)), pt((bx, bb + (bt - bb) * t)))
+    b += P(poly([(fx, fb), (bx, bb), (bx, bt), (fx, ft)]), fill='#ffffff', fill_opacity=0.25)
+    b += P(net, fill='none', stroke='#2a2440', stroke_width=1, opacity=0.55)
+    b += L(fx, ft, bx, bt, stroke=INK, stroke_width=7, stroke_linecap='round')
+    b += L(fx, ft, bx, bt, stroke=WHITE, stroke_width=4, stroke_linecap='round')
+    b += L(bx, bb + 2, bx, bt - 2, stroke=INK, stroke_width=4.6, stroke_linecap='round')
+    b += L(bx, bb + 2, bx, bt - 2, stroke='#dfe6f2', stroke_width=2, stroke_linecap='round')
+    front_post = (L(fx, fb + 2, fx, ft - 2, stroke=INK, stroke_width=4.6, stroke_linecap='round') +
+                  L(fx, fb + 2, fx, ft - 2, stroke='#dfe6f2', stroke_width=2,
+                    stroke_linecap='round'))
+    s = 1.0
+    sw = OUTW / s
+    b += shadow(60, 186, 30)
+    ph = Fig(PHEVOS, 60, 182, s, tilt=6, wear={'headband'},
+             arms={'r': dict(hand=(30, -74), bend=-5), 'l': dict(hand=(-22, -44), bend=4)},
+             legs={'l': dict(foot=(-13, -6), toe=195), 'r': dict(foot=(15, -7), toe=-5)},
+             face=dict(mouth='open', look=(2.2, -1)),
+             props=[('underhands', place(racket_tennis('#ff5a3c', sw), 30, -74, 50))])
+    s2 = 0.82
+    sw2 = OUTW / s2
+    b += shadow(190, 158, 24)
+    at = Fig(ATHENA, 190, 155, s2, flip=True, tilt=4, wear={'headband'}, wear_colour=WHITE,
+             arms={'r': dict(hand=(30, -60), bend=-4), 'l': dict(hand=(-22, -48), bend=4)},
+             legs={'l': dict(foot=(-14, -6), toe=195), 'r': dict(foot=(14, -6), toe=-15)},
+             face=dict(mouth='smile', look=(2, -1.5)),
+             props=[('underhands', place(racket_tennis('#7a4dff', sw2), 30, -60, 48))])
+    b += at.svg() + ph.svg() + front_post
+    b += arc_trail([(92, 92), (108, 70), (124, 64)])
+    b += ball_tennis(134, 64, 7.5)
+    return sport_doc(b, defs)
+
+
+def crowd(y0, y1, seed=3):
+    cols = ['#ff8a1c', '#2f8ff0', '#ffd23c', '#ff5fa2', '#7ed957', '#ffffff']
+    out = ''
+    k = seed
+    rows = int((y1 - y0) / 11)
+    for r in range(rows):
+        y = y0 + 6 + r * 11
+        off = 7 if r % 2 else 0
+        for i in range(17):
+            k = (k * 7 + 3) % 11
+            x = 8 + off + i * 14
+            if x > 234:
+                continue
+            out += C(x, y, 4.2, fill=cols[k % len(cols)])
+    return out
+
+
+def sc_athletics():
+    defs = sky_defs()
+    b = card('url(#sky)')
+    b += R(1.5, 26, 237, 6, fill='#5a5f8a')            # stand roof
+    b += R(1.5, 32, 237, 62, fill='#7b80ab')           # the stand
+    b += G(crowd(32, 92), opacity=0.85)
+    b += R(1.5, 90, 237, 6, fill='#3f9a5b')
+    b += band(96, '#e85a44')                           # the track
+    for y in (118, 146, 178):
+        b += L(1.5, y, 238.5, y, stroke=WHITE, stroke_width=2.4)
+    # chequered finish line
+    chk = ''
+    for i in range(12):
+        y0 = 96 + i * 8.55
+        x0 = 192 + (y0 - 96) * 0.14
+        for j in range(2):
+            if (i + j) % 2 == 0:
+                chk += poly([(x0 + j * 6, y0), (x0 + j * 6 + 6, y0),
+                             (x0 + j * 6 + 7.2, y0 + 8.55), (x0 + j * 6 + 1.2, y0 + 8.55)]) + ' '
+    b += P('M192,96 L204,96 L218.4,198.5 L206.4,198.5 Z', fill=WHITE)
+    b += P(chk, fill=INK)
+    # Athena, in the back lane
+    s2 = 0.8
+    b += shadow(84, 140, 22)
+    at = Fig(ATHENA, 84, 134, s2, tilt=12,
+             arms={'r': dict(hand=(30, -58), bend=-6), 'l': dict(hand=(-24, -40), bend=-6)},
+             legs={'r': dict(foot=(28, -20), toe=-5, bend=-4),
+                   'l': dict(foot=(-24, -10), toe=40, bend=4)},
+             face=dict(mouth='open', look=(2.4, 0)))
+    b += at.svg() + speed(36, 96, 18, 3, 8, 180)
+    # Phevos breaks the finishing tape
+    s = 0.98
+    b += shadow(170, 186, 28)
+    tape_back = 'M184,128 Q172,114 158,112 Q146,110 140,100 Q136,92 128,90'
+    tape_front = 'M184,128 Q166,136 148,140 Q128,146 116,156 Q106,164 94,158'
+    ribbon = lambda d: (P(d, fill='none', stroke=INK, stroke_width=6, stroke_linecap='round',
+                          stroke_linejoin='round') +
+                        P(d, fill='none', stroke='#ffe14d', stroke_width=3.4,
+                          stroke_linecap='round', stroke_linejoin='round'))
+    b += ribbon(tape_back)
+    ph = Fig(PHEVOS, 170, 180, s, tilt=6,
+             arms={'r': dict(hand=(26, -102), bend=-4), 'l': dict(hand=(-24, -102), bend=4)},
+             legs={'r': dict(foot=(28, -24), toe=-5, bend=-4),
+                   'l': dict(foot=(-24, -8), toe=40, bend=4)},
+             face=dict(mouth='open', eyes='happy', look=(2, -1)))
+    b += ph.svg() + ribbon(tape_front)
+    b += speed(112, 176, 22, 3, 9, 180)
+    b += sparkle(126, 62, 6, '#ffd23c') + sparkle(214, 60, 6, '#ffd23c') + \
+        sparkle(222, 104, 4, '#ffffff')
+    return sport_doc(b, defs)
+
+
+def target_face(x, y, r, sw=2.4):
+    out = ''
+    for k, col in enumerate(('#ffffff', '#2a2440', '#2f9cf0', '#f0423a', '#ffd23c')):
+        rr = r * (1 - k * 0.19)
+        out += C(x, y, rr, fill=col, stroke=INK if k == 0 else '#2a2440',
+                 stroke_width=sw if k == 0 else 1)
+    out += C(x, y, r * 0.08, fill='none', stroke=INK, stroke_width=0.8)
+    return out
+
+
+def stuck_arrow(x, y, ang, sw, fl):
+    """An arrow in the target: only its shaft and feathers stick out."""
+    g = (L(0, 0, 20, 0, stroke=INK, stroke_width=2.2 + sw * 0.9, stroke_linecap='round') +
+         L(0, 0, 20, 0, stroke='#e0a050', stroke_width=2.2, stroke_linecap='round') +
+         P('M12,0 L18,-6 L26,-6 L22,0 L26,6 L18,6 Z', fill=fl, stroke=INK,
+           stroke_width=sw * 0.7, stroke_linejoin='round'))
+    return G(g, 'translate(%s) rotate(%s)' % (pt((x, y)), n(ang)))
+
+
+def sc_archery():
+    defs = sky_defs()
+    b = card('url(#sky)')
+    b += P('M1.5,120 Q60,96 130,116 Q190,100 238.5,112 L238.5,140 L1.5,140 Z', fill='#9bd67a')
+    b += band(132, '#7cc35a')
+    for x in (20, 70, 120):
+        b += P('M%s Q%s %s' % (pt((x, 160 + x % 17)), pt((x + 6, 152 + x % 17)),
+                               pt((x + 10, 160 + x % 17))), fill='none', stroke='#5fa845',
+               stroke_width=2, stroke_linecap='round')
+    # target on its stand
+    tx, ty, tr = 186, 98, 44
+    b += P('M168,120 L150,186 M204,120 L222,186 M186,120 L196,176', fill='none', stroke=INK,
+           stroke_width=7.5, stroke_linecap='round')
+    b += P('M168,120 L150,186 M204,120 L222,186 M186,120 L196,176', fill='none',
+           stroke='#c98a4b', stroke_width=4, stroke_linecap='round')
+    b += C(tx, ty, tr + 4, fill='#e8d7a8', stroke=INK, stroke_width=2.6)
+    b += target_face(tx, ty, tr)
+    b += stuck_arrow(183, 101, 200, 2.4, '#ff8a1c')
+    b += stuck_arrow(192, 93, 215, 2.4, '#2f8ff0')
+    b += shadow(186, 188, 40, 5)
+    # Athena draws her bow
+    s = 1.0
+    sw = OUTW / s
+    b += shadow(92, 186, 28)
+    at = Fig(ATHENA, 92, 182, s, tilt=-2,
+             arms={'r': dict(hand=(42, -66), bend=-2), 'l': dict(hand=(8, -70), bend=-10)},
+             legs={'l': dict(foot=(-12, -6), toe=195), 'r': dict(foot=(13, -6), toe=-10)},
+             face=dict(mouth='smile', eyes='wink', look=(3, 0), brows=True),
+             props=[('overbody', place(bow_arrow('#2f6fe0', sw, 34), 42, -66)),
+                    ('overbody', arrow(8, -69, 68, -67, sw))])
+    # Phevos cheers with his bow
+    s2 = 0.78
+    sw2 = OUTW / s2
+    b += shadow(34, 172, 20)
+    ph = Fig(PHEVOS, 34, 168, s2,
+             arms={'r': dict(hand=(24, -100), bend=-5), 'l': dict(hand=(-26, -58), bend=-4)},
+             face=dict(mouth='open', look=(2, -1)),
+             props=[('underhands', place(bow_arrow('#ff8a1c', sw2, 0), -26, -58, 180))])
+    b += ph.svg() + at.svg()
+    return sport_doc(b, defs)
+
+
+def sc_weightlifting():
+    defs = lingrad('wall', '#ffe9c9', '#fff6e6')
+    b = card('url(#wall)')
+    for x in (30, 90, 150, 210):
+        b += C(x, 20, 10, fill='#fff9d6', opacity=0.9)
+    b += band(150, '#6a5a8a')
+    b += P('M14,156 L226,156 L236,190 L4,190 Z', fill='#e0a868', stroke=INK,
+           stroke_width=2.4, stroke_linejoin='round')
+    for x in (60, 120, 180):
+        b += L(x, 156, x + (x - 120) * 0.12, 190, stroke='#c98d52', stroke_width=1.6)
+    out = ''
+    for who, x, flip in ((PHEVOS, 64, False), (ATHENA, 176, True)):
+        s = 0.9
+        sw = OUTW / s
+        f = Fig(who, x, 176, s, flip=flip,
+                arms={'l': dict(hand=(-24, -110), bend=3), 'r': dict(hand=(24, -110), bend=-3)},
+                legs={'l': dict(foot=(-16, -6), toe=195), 'r': dict(foot=(16, -6), toe=-15)},
+                face=dict(mouth='grin', look=(0, -1), brows=True),
+                props=[('underhands', place(barbell(sw, 54), 0, -110))])
+        out += shadow(x, 180, 30) + f.svg()
+        out += P('M%s q-3,5 0,7 q3,-2 0,-7 Z' % pt((x + (20 if not flip else -20), 82)),
+                 fill='#6fd0ff', stroke=INK, stroke_width=1.2)
+    b += out
+    b += sparkle(120, 40, 8, '#ffd23c') + sparkle(112, 70, 4, '#ff8a1c') + \
+        sparkle(130, 96, 5, '#2f8ff0')
+    return sport_doc(b, defs)
+
+
+def sc_basketball():
+    defs = lingrad('wall', '#ffe3c4', '#fff3e3')
+    b = card('url(#wall)')
+    b += R(1.5, 112, 237, 10, fill='#ffb36b')
+    b += band(122, '#e6a865')
+    for i in range(1, 8):
+        x = 1.5 + i * 30
+        b += L(x, 122, x - 10 + i * 2, 198.5, stroke='#d49050', stroke_width=1.5)
+    b += P('M150,198.5 Q170,150 238.5,146', fill='none', stroke=WHITE, stroke_width=3)
+    # hoop
+    b += R(226, 14, 8, 110, 2, fill='#8a8fb8', stroke=INK, stroke_width=2.2)
+    b += R(176, 18, 58, 44, 5, fill=WHITE, stroke=INK, stroke_width=2.6)
+    b += R(191, 30, 28, 22, 2, fill='none', stroke='#f0423a', stroke_width=3)
+    b += R(200, 60, 10, 12, 1, fill='#8a8fb8', stroke=INK, stroke_width=1.6)
+    netd = ('M178,72 L184,98 L208,98 L214,72 M184,72 L190,98 M190,72 L196,98 M196,72 L202,98 '
+            'M202,72 L208,98 M208,72 L198,98 M202,72 L192,98 M196,72 L186,98 '
+            'M181,85 L211,85')
+    b += P(netd, fill='none', stroke=INK, stroke_width=3.6, stroke_linejoin='round')
+    b += P(netd, fill='none', stroke=WHITE, stroke_width=1.8, stroke_linejoin='round')
+    b += E(196, 72, 19, 4.5, fill='none', stroke=INK, stroke_width=6)
+    b += E(196, 72, 19, 4.5, fill='none', stroke='#ff6a1c', stroke_width=3)
+    # Athena dribbles
+    s2 = 0.9
+    b += shadow(56, 184, 26)
+    at = Fig(ATHENA, 56, 180, s2, tilt=6,
+             arms={'r': dict(hand=(26, -34), bend=-3), 'l': dict(hand=(-24, -60), bend=-4)},
+             legs={'l': dict(foot=(-14, -6), toe=195), 'r': dict(foot=(15, -7), toe=-10)},
+             face=dict(mouth='smile', look=(2.5, 0)))
+    b += at.svg()
+    b += ball_basket(88, 170, 10.5) + speed(88, 150, 8, 2, 8, -90, w=2)
+    # Phevos jumps to shoot
+    s = 0.95
+    b += shadow(140, 186, 22)
+    ph = Fig(PHEVOS, 136, 160, s, tilt=-6,
+             arms={'r': dict(hand=(34, -108), bend=-3), 'l': dict(hand=(24, -116), bend=2, behind=True)},
+             legs={'l': dict(foot=(-11, -2), toe=225), 'r': dict(foot=(10, -9), toe=-40, bend=3)},
+             face=dict(mouth='open', look=(2, -2.5)))
+    b += ph.svg()
+    b += arc_trail([(172, 52), (180, 42), (186, 44)])
+    b += ball_basket(195, 53, 11)
+    return sport_doc(b, defs)
+
+
+
+
+def sc_boxing():
+    defs = lingrad('wall', '#ffd3e3', '#fff1f6')
+    b = card('url(#wall)')
+    for x in (50, 120, 190):
+        b += P('M%s L%s L%s Z' % (pt((x, 1.5)), pt((x - 30, 140)), pt((x + 30, 140))),
+               fill='#ffffff', opacity=0.35)
+    b += band(140, '#86c8f2')                          # canvas
+    b += P('M1.5,140 L238.5,140', stroke='#5aa6dc', stroke_width=2)
+    b += band(180, '#2f5fa8')                          # apron
+    b += P('M1.5,180 L238.5,180', stroke=INK, stroke_width=2.4)
+    # corner posts and ropes
+    for x, col in ((16, '#e8313a'), (224, '#2f6fe0')):
+        b += R(x - 6, 62, 12, 84, 4, fill=col, stroke=INK, stroke_width=2.4)
+        b += R(x - 3, 66, 3, 76, 1.5, fill=WHITE, opacity=0.4)
+    for y, col in ((76, '#e8313a'), (98, '#ffffff'), (120, '#2f6fe0')):
+        d = 'M16,%s Q120,%s 224,%s' % (n(y), n(y + 8), n(y))
+        b += P(d, fill='none', stroke=INK, stroke_width=6.4, stroke_linecap='round')
+        b += P(d, fill='none', stroke=col, stroke_width=3.6, stroke_linecap='round')
+    RED = '#e8313a'
+    for who, x, flip in ((PHEVOS, 76, False), (ATHENA, 164, True)):
+        s = 0.95
+        f = Fig(who, x, 176, s, flip=flip, tilt=6, wear={'headgear'},
+                arms={'r': dict(hand=(37, -70), bend=-4, glove=RED, gang=80),
+                      'l': dict(hand=(-14, -64), bend=4, glove=RED, gang=-20)},
+                legs={'l': dict(foot=(-15, -6), toe=195), 'r': dict(foot=(15, -6), toe=-10)},
+                face=dict(mouth='grin', look=(2.2, 0), brows=True))
+        b += shadow(x, 180, 30) + f.svg()
+    b += sparkle(120, 92, 7, '#ffd23c') + sparkle(112, 48, 4, '#ffffff') + \
+        sparkle(130, 52, 3, '#ffffff')
+    return sport_doc(b, defs)
+
+
+def sc_football():
+    defs = sky_defs()
+    b = card('url(#sky)')
+    b += R(1.5, 86, 237, 30, fill='#7b80ab')
+    b += G(crowd(86, 114, 5), opacity=0.7)
+    b += band(116, '#5cbf5a')
+    for i in range(0, 6, 2):
+        x0 = 1.5 + i * 40
+        b += P('M%s L%s L%s L%s Z' % (pt((x0, 116)), pt((x0 + 40, 116)),
+                                      pt((x0 + 44, 198.5)), pt((x0 + 2, 198.5))), fill='#6dcc68')
+    b += P('M1.5,176 L238.5,170', stroke=WHITE, stroke_width=2.6)
+    # goal
+    gx0, gx1, gy0, gy1 = 138, 230, 58, 172
+    net = ''
+    for x in range(gx0 + 8, gx1, 8):
+        net += 'M%d,%d L%d,%d ' % (x, gy0, x + 6, gy1 - 8)
+    for y in range(gy0 + 8, gy1, 8):
+        net += 'M%d,%d L%d,%d ' % (gx0, y, gx1, y - 2)
+    b += P(poly([(gx0, gy0), (gx1, gy0), (gx1 + 4, gy1 - 10), (gx0 + 6, gy1 - 10)]),
+           fill='#ffffff', fill_opacity=0.3)
+    b += P(net, fill='none', stroke='#5a6a8a', stroke_width=1, opacity=0.7)
+    frame = 'M%d,%d L%d,%d L%d,%d L%d,%d' % (gx0, gy1, gx0, gy0, gx1, gy0, gx1, gy1)
+    b += P(frame, fill='none', stroke=INK, stroke_width=8, stroke_linejoin='round')
+    b += P(frame, fill='none', stroke=WHITE, stroke_width=4.4, stroke_linejoin='round')
+    # Athena dives in goal
+    s2 = 0.86
+    sw2 = OUTW / s2
+    b += shadow(196, 172, 26)
+    at = Fig(ATHENA, 196, 160, s2, tilt=-12,
+             arms={'l': dict(hand=(-50, -80), bend=3, nohand=True),
+                   'r': dict(hand=(-40, -104), bend=-3, nohand=True, behind=True)},
+             legs={'l': dict(foot=(-8, -4), toe=200), 'r': dict(foot=(18, 2), toe=-20, bend=-3)},
+             face=dict(mouth='open', look=(-2.4, -2)),
+             props=[('front', goalie_glove(-50, -80, sw2, ang=-70) +
+                     goalie_glove(-40, -104, sw2, ang=-50))])
+    b += at.svg()
+    # Phevos kicks
+    s = 0.98
+    b += shadow(60, 186, 28)
+    ph = Fig(PHEVOS, 60, 182, s, tilt=-8,
+             arms={'l': dict(hand=(-30, -66), bend=5), 'r': dict(hand=(26, -46), bend=-3)},
+             legs={'l': dict(foot=(-6, -6), toe=190),
+                   'r': dict(foot=(30, -22), toe=-25, shoe='#34344f', bend=-3)},
+             face=dict(mouth='open', look=(2.4, -0.5), brows=True))
+    ph.legs['l']['shoe'] = '#34344f'
+    b += ph.svg()
+    b += speed(114, 128, 18, 3, 7, 160)
+    b += ball_football(134, 108, 11)
+    return sport_doc(b, defs)
+
+
+def sc_gymnastics():
+    defs = lingrad('wall', '#e7e0ff', '#f7f3ff')
+    b = card('url(#wall)')
+    b += R(1.5, 150, 237, 6, fill='#c9bff0')
+    b += band(156, '#4fa8ec')                          # mat
+    b += P('M14,170 L226,170 L236,192 L4,192 Z', fill='#6fbcf4')
+    # rings
+    s = 0.9
+    sw = OUTW / s
+    ph = Fig(PHEVOS, 70, 150, s,
+             arms={'l': dict(hand=(-40, -58), bend=0), 'r': dict(hand=(40, -58), bend=0)},
+             legs={'l': dict(foot=(-4, 2), toe=250), 'r': dict(foot=(4, 2), toe=-70)},
+             face=dict(mouth='open', look=(0, -0.5), brows=True))
+    for side in (-1, 1):
+        hx, hy = ph.world((side * 40, -58))
+        b += L(hx, 1.5, hx, hy - 6, stroke=INK, stroke_width=5)
+        b += L(hx, 1.5, hx, hy - 6, stroke='#f2e2b0', stroke_width=2.6)
+        b += C(hx, hy, 7.5, fill='none', stroke=INK, stroke_width=6)
+        b += C(hx, hy, 7.5, fill='none', stroke='#f5d79a', stroke_width=3)
+    b += shadow(70, 180, 22)
+    b += ph.svg()
+    # balance beam
+    b += P('M148,134 L140,174 L156,174 L156,134 Z M214,134 L214,174 L230,174 L222,134 Z',
+           fill='#8a8fb8', stroke=INK, stroke_width=2.2, stroke_linejoin='round')
+    b += R(128, 124, 108, 10, 4, fill='#f5d7a0', stroke=INK, stroke_width=2.4)
+    b += shadow(185, 176, 40, 4)
+    s2 = 0.8
+    sw2 = OUTW / s2
+    at = Fig(ATHENA, 182, 125, s2, tilt=6,
+             arms={'r': dict(hand=(38, -94), bend=-4), 'l': dict(hand=(-34, -70), bend=4)},
+             legs={'r': dict(foot=(4, -5), toe=-10), 'l': dict(foot=(-38, -36), toe=165)},
+             face=dict(mouth='open', eyes='happy'),
+             props=[('underhands', place(ribbon_stick(sw2 / 0.75), 38, -94, -62, 0.75))])
+    b += at.svg()
+    b += sparkle(120, 40, 6, '#ffd23c') + sparkle(226, 40, 5, '#ff5fa2')
+    return sport_doc(b, defs)
+
+
+def sc_handball():
+    defs = lingrad('wall', '#fff0cf', '#fffaf0')
+    b = card('url(#wall)')
+    b += R(1.5, 96, 237, 24, fill='#2f5fa8')
+    for x in range(12, 238, 40):
+        b += R(x, 101, 26, 14, 3, fill='#ffd23c' if (x // 40) % 2 else '#ff8a5c')
+    b += band(120, '#3f86d9')                          # court
+    b += P('M100,198.5 Q118,132 238.5,128 L238.5,178.5 A20,20 0 0 1 218.5,198.5 Z',
+           fill='#ffa94d')                               # goal area
+    b += P('M100,198.5 Q118,132 238.5,128', fill='none', stroke=WHITE, stroke_width=3)
+    b += P('M60,198.5 Q80,116 238.5,114', fill='none', stroke=WHITE, stroke_width=2.4,
+           stroke_dasharray='7,6')
+    # goal with striped posts
+    gx0, gx1, gy0, gy1 = 150, 232, 58, 160
+    net = ''
+    for x in range(gx0 + 7, gx1, 7):
+        net += 'M%d,%d L%d,%d ' % (x, gy0, x + 4, gy1 - 8)
+    for y in range(gy0 + 7, gy1, 7):
+        net += 'M%d,%d L%d,%d ' % (gx0, y, gx1, y - 2)
+    b += P(poly([(gx0, gy0), (gx1, gy0), (gx1 + 3, gy1 - 10), (gx0 + 4, gy1 - 10)]),
+           fill='#ffffff', fill_opacity=0.3)
+    b += P(net, fill='none', stroke='#5a6a8a', stroke_width=1, opacity=0.7)
+    frame = 'M%d,%d L%d,%d L%d,%d L%d,%d' % (gx0, gy1, gx0, gy0, gx1, gy0, gx1, gy1)
+    b += P(frame, fill='none', stroke=INK, stroke_width=8.4, stroke_linejoin='round')
+    b += P(frame, fill='none', stroke=WHITE, stroke_width=4.8, stroke_linejoin='round')
+    b += P(frame, fill='none', stroke='#e8313a', stroke_width=4.8, stroke_dasharray='10,10')
+    # Phevos keeps goal
+    s = 0.84
+    b += shadow(191, 164, 26)
+    ph = Fig(PHEVOS, 191, 158, s,
+             arms={'l': dict(hand=(-32, -92), bend=-4), 'r': dict(hand=(32, -92), bend=4)},
+             legs={'l': dict(foot=(-18, -6), toe=195), 'r': dict(foot=(18, -6), toe=-15)},
+             face=dict(mouth='open', look=(-2.4, -0.5)))
+    b += ph.svg()
+    # Athena jumps and throws
+    s2 = 0.95
+    sw2 = OUTW / s2
+    b += shadow(62, 188, 22)
+    at = Fig(ATHENA, 62, 166, s2, tilt=-10,
+             arms={'r': dict(hand=(14, -118), bend=6), 'l': dict(hand=(30, -70), bend=-4)},
+             legs={'l': dict(foot=(-12, -2), toe=210), 'r': dict(foot=(14, -16), toe=-30, bend=-3)},
+             face=dict(mouth='open', look=(2.4, -1), brows=True),
+             props=[('underhands', '')])
+    b += at.svg()
+    bx, by = at.world((18, -125))
+    b += ball_handball(bx, by, 9)
+    b += speed(bx - 12, by + 4, 12, 2, 7, 200)
+    return sport_doc(b, defs)
+
+
+def horse(sw):
+    """A chestnut horse in mid-jump, facing right, body centre at (0,0)."""
+    coat, sh, mane, hoof = '#c9783f', '#a55a2a', '#5b3421', '#3b2a2a'
+
+    def leg(d, col, hx, hy):
+        return (P(d, fill='none', stroke=INK, stroke_width=7.5 + sw * 1.4,
+                  stroke_linecap='round', stroke_linejoin='round') +
+                P(d, fill='none', stroke=col, stroke_width=7.5, stroke_linecap='round',
+                  stroke_linejoin='round') +
+                C(hx, hy, 4.6, fill=hoof, stroke=INK, stroke_width=sw * 0.8))
+    out = ''
+    out += leg('M-24,6 L-42,14 L-60,14', sh, -61, 14)
+    out += leg('M22,8 L38,14 L30,24', sh, 29, 26)
+    out += outlined('M-34,-8 C-50,-18 -62,-12 -70,4 C-62,0 -56,2 -50,8 '
+                    'C-54,-2 -46,-5 -34,-1 Z', mane, sw)
+    out += outlined('M16,-14 C22,-30 30,-44 40,-52 L56,-40 C46,-30 40,-16 36,2 Z', coat, sw)
+    out += outlined('M-37,-3 C-37,-20 -18,-21 0,-18 C18,-21 37,-17 39,-2 '
+                    'C41,12 26,18 6,16 C-16,18 -37,13 -37,-3 Z', coat, sw)
+    out += P('M-30,10 C-14,16 14,16 30,10 C20,17 -18,19 -30,10 Z', fill=sh)
+    out += leg('M-26,8 L-44,22 L-64,24', coat, -66, 24)
+    out += leg('M28,8 L44,20 L34,30', coat, 33, 32)
+    # mane along the neck
+    out += outlined('M48,-56 Q40,-60 38,-50 Q31,-50 31,-42 Q25,-42 25,-34 Q19,-34 19,-26 '
+                    'Q13,-26 14,-16 L22,-18 L42,-46 Z', mane, sw)
+    # saddle cloth and saddle
+    out += outlined('M-16,-19 L12,-20 L14,-2 Q0,2 -16,-1 Z', '#2f8ff0', sw)
+    out += P('M-13,-16 L9,-17 L10.5,-4.5 Q0,-1.5 -13,-4 Z', fill='none', stroke=WHITE,
+             stroke_width=1.6)
+    out += outlined('M-12,-20 Q-2,-14 10,-22 Q12,-14 4,-11 Q-6,-10 -12,-20 Z', '#6b3a1f', sw)
+    # head
+    head = outlined('M-10,-9 C-2,-14 16,-11 23,-4 C27,2 23,10 12,10 C2,11 -8,9 -11,3 Z',
+                    coat, sw)
+    head += E(16, 3, 8, 6.5, fill='#e8b48a')
+    head += P('M-4,-11 Q8,-10 16,-3 L13,0 Q6,-6 -4,-7 Z', fill=WHITE)
+    head += C(19, 2, 1.3, fill=INK)
+    head += P('M9,7 Q14,9 19,8', fill='none', stroke=INK, stroke_width=1.4, stroke_linecap='round')
+    head += E(-1, -2, 2.6, 3.1, fill=INK) + C(0, -3, 1, fill=WHITE)
+    head += P('M-4,-6.5 Q-1,-8 2,-6.5', fill='none', stroke=INK, stroke_width=1.2,
+              stroke_linecap='round')
+    head = G(head, 'translate(53,-46) rotate(34)')
+    ear = outlined('M-3,-8 L-4,-20 L4,-11 Z', coat, sw)
+    out += G(ear, 'translate(53,-46) rotate(20)')
+    out += head
+    out += G(outlined('M-9,-8 Q-14,-16 -6,-14 Q-2,-18 0,-10 Z', mane, sw * 0.8),
+             'translate(53,-46) rotate(34)')
+    return out
+
+
+def rosette(x, y, r, col, sw=2.0):
+    out = P('M%s L%s L%s L%s Z M%s L%s L%s L%s Z' % (
+        pt((x - 3, y)), pt((x - 9, y + r * 2.2)), pt((x - 4, y + r * 1.9)), pt((x + 1, y + r * 2.3)),
+        pt((x + 2, y)), pt((x + 3, y + r * 2.3)), pt((x + 7, y + r * 1.9)), pt((x + 11, y + r * 2.1))),
+        fill=col, stroke=INK, stroke_width=sw, stroke_linejoin='round')
+    pts = []
+    for i in range(24):
+        a = i * math.pi / 12
+        rr = r if i % 2 == 0 else r * 0.82
+        pts.append((x + rr * math.cos(a), y + rr * math.sin(a)))
+    out += P(poly(pts), fill=col, stroke=INK, stroke_width=sw, stroke_linejoin='round')
+    out += C(x, y, r * 0.5, fill='#ffd23c', stroke=INK, stroke_width=sw * 0.8)
+    return out
+
+
+def sc_equestrian():
+    defs = sky_defs()
+    b = card('url(#sky)')
+    b += P('M1.5,110 Q70,92 140,108 Q190,96 238.5,104 L238.5,140 L1.5,140 Z', fill='#b8e6a0')
+    b += band(132, '#8fd46a')
+    # far arena fence
+    for y in (118, 128):
+        b += L(1.5, y, 238.5, y, stroke=WHITE, stroke_width=3)
+    for x in range(12, 238, 32):
+        b += R(x - 2, 112, 4, 22, fill=WHITE)
+    # the jump
+    rails = [((98, 146), (166, 138)), ((98, 162), (166, 153))]
+    jump_back = ''
+    jump_back += R(163, 116, 7, 62, 2, fill=WHITE, stroke=INK, stroke_width=2.2)
+    jump_back += P('M160,116 L173,116 L166.5,106 Z', fill='#2f8ff0', stroke=INK, stroke_width=2,
+                   stroke_linejoin='round')
+    b += shadow(132, 182, 50, 6)
+    b += jump_back
+    for (p0, p1) in rails:
+        b += L(p0[0], p0[1], p1[0], p1[1], stroke=INK, stroke_width=7.5, stroke_linecap='round')
+        b += L(p0[0], p0[1], p1[0], p1[1], stroke=WHITE, stroke_width=4.4, stroke_linecap='round')
+        b += L(p0[0], p0[1], p1[0], p1[1], stroke='#e8313a', stroke_width=4.4,
+               stroke_dasharray='8,8')
+    # horse and rider
+    hs, hx, hy, hr = 0.92, 132, 98, -14
+    sw = OUTW / hs
+    b += G(horse(sw), 'translate(%s) rotate(%s) scale(%s)' % (pt((hx, hy)), n(hr), n(hs)))
+
+    def hp(p):
+        q = rot((p[0] * hs, p[1] * hs), hr)
+        return (hx + q[0], hy + q[1])
+    seat = hp((-2, -18))
+    s2 = 0.74
+    at = Fig(ATHENA, seat[0], seat[1] + 12.5 * s2, s2, tilt=14, wear={'ridinghelmet'},
+             arms={'r': dict(hand=(30, -44), bend=-5), 'l': dict(hand=(24, -40), bend=-4)},
+             legs={'l': dict(hide=True),
+                   'r': dict(foot=(14, 6), toe=-10, shoe='#34344f', front=True, bend=-4)},
+             face=dict(mouth='open', look=(2.4, -0.5)))
+    mouth = hp((53 + 20, -46 + 16))
+    hand = at.world((30, -44))
+    b += L(hand[0], hand[1], mouth[0], mouth[1], stroke='#5b3421', stroke_width=1.8)
+    b += at.svg()
+    # near standard of the jump
+    b += R(95, 122, 7, 62, 2, fill=WHITE, stroke=INK, stroke_width=2.2)
+    b += P('M92,122 L105,122 L98.5,112 Z', fill='#ff8a1c', stroke=INK, stroke_width=2,
+           stroke_linejoin='round')
+    # Phevos cheers with a rosette
+    s = 0.72
+    sw3 = OUTW / s
+    b += shadow(38, 190, 20)
+    ph = Fig(PHEVOS, 38, 186, s,
+             arms={'r': dict(hand=(26, -98), bend=-5), 'l': dict(hand=(-24, -56), bend=-4)},
+             face=dict(mouth='open', look=(2, -2)),
+             props=[('front', rosette(28, -110, 9, '#2f8ff0', sw3 * 0.8))])
+    b += ph.svg()
+    return sport_doc(b, defs)
+
+
+def sc_sailing():
+    defs = lingrad('sky', '#8fd5ff', '#e6f7ff') + lingrad('sea', '#46b4ee', '#2b8fd8')
+    b = card('url(#sky)')
+    b += C(42, 40, 16, fill='#ffe14d', stroke=INK, stroke_width=2.2)
+    for i in range(8):
+        a = i * math.pi / 4
+        b += L(42 + 21 * math.cos(a), 40 + 21 * math.sin(a), 42 + 27 * math.cos(a),
+               40 + 27 * math.sin(a), stroke='#ffc53d', stroke_width=3, stroke_linecap='round')
+    b += P('M176,38 q5,-6 10,0 q5,-6 10,0', fill='none', stroke=INK, stroke_width=2,
+           stroke_linecap='round')
+    b += P('M206,58 q4,-5 8,0 q4,-5 8,0', fill='none', stroke=INK, stroke_width=2,
+           stroke_linecap='round')
+    b += band(wavy(128, 3, 12), 'url(#sea)')
+    # sails
+    mast_x = 122
+    b += R(mast_x - 2.5, 14, 5, 130, 2, fill='#b5743e', stroke=INK, stroke_width=2)
+    b += P('M%s L%s L%s Z' % (pt((mast_x + 8, 138)), pt((mast_x + 8, 138)), pt((mast_x + 8, 138))))
+    main = 'M126,18 Q170,70 200,128 L126,128 Z'
+    b += outlined(main, WHITE, 2.6)
+    b += P('M126,66 Q150,70 168,76 L178,94 Q150,88 126,86 Z', fill='#ff8a1c')
+    b += P('M126,98 Q154,100 184,104 L190,114 Q158,112 126,112 Z', fill='#2f8ff0')
+    b += outlined(main, 'none', 2.6)
+    jib = 'M118,24 Q88,80 56,124 L118,124 Z'
+    b += outlined(jib, '#fff8e6', 2.6)
+    b += P('M118,24 L126,14 L138,18 L126,22 Z', fill='#ff8a1c', stroke=INK, stroke_width=1.6,
+           stroke_linejoin='round')
+    # the crew, behind the side of the boat
+    s = 0.8
+    ph = Fig(PHEVOS, 78, 160, s,
+             arms={'r': dict(hand=(26, -84), bend=-6), 'l': dict(hand=(-24, -56), bend=-4)},
+             face=dict(mouth='open', look=(1.5, -1)))
+    at = Fig(ATHENA, 170, 158, s, flip=True,
+             arms={'r': dict(hand=(30, -100), bend=-6), 'l': dict(hand=(-26, -50), bend=4)},
+             face=dict(mouth='open', look=(1.5, -1)))
+    b += ph.svg() + at.svg()
+    sheet = ph.world((26, -84))
+    b += P('M%s Q%s %s' % (pt(sheet), pt((100, 100)), pt((118, 60))), fill='none',
+           stroke='#8a6a4a', stroke_width=1.6)
+    hull = 'M34,132 L214,132 Q208,150 190,160 L58,160 Q40,150 34,132 Z'
+    b += outlined(hull, WHITE, 2.8)
+    b += P('M38,142 L210,142 Q206,148 200,152 L46,152 Q40,148 38,142 Z', fill='#2f8ff0')
+    b += P('M58,132 L214,132', stroke=INK, stroke_width=0)
+    b += R(30, 128, 188, 6, 3, fill='#ff8a1c', stroke=INK, stroke_width=2.4)
+    # waves in front
+    b += band(wavy(160, 4, 10, 1), '#2b8fd8')
+    b += P(wavy(160, 4, 10, 1), fill='none', stroke=WHITE, stroke_width=2.4, opacity=0.8)
+    b += band(wavy(180, 4, 8), '#237fc8')
+    b += puff(30, 152, 6) + puff(218, 154, 5)
+    return sport_doc(b, defs)
+
+
+def sc_fencing():
+    defs = lingrad('wall', '#e3ecff', '#f6f9ff')
+    b = card('url(#wall)')
+    b += R(1.5, 60, 237, 10, fill='#c9d6f2')
+    # the scoring lamps
+    b += R(92, 14, 56, 26, 6, fill='#3a3a5a', stroke=INK, stroke_width=2.4)
+    b += C(106, 27, 7, fill='#ff4d4d', stroke=INK, stroke_width=1.6)
+    b += C(134, 27, 7, fill='#5ee06a', stroke=INK, stroke_width=1.6)
+    b += C(104, 25, 2, fill=WHITE, opacity=0.8) + C(132, 25, 2, fill=WHITE, opacity=0.8)
+    b += band(140, '#9aa7c7')
+    b += P('M1.5,160 L238.5,160 L238.5,184 L1.5,184 Z', fill='#d7deea')     # the piste
+    b += P('M1.5,160 L238.5,160 M1.5,184 L238.5,184', stroke=INK, stroke_width=2)
+    b += L(120, 160, 120, 184, stroke=WHITE, stroke_width=2.4)
+    for x in (60, 180):
+        b += L(x, 160, x, 184, stroke=WHITE, stroke_width=1.6)
+    s = 0.95
+    sw = OUTW / s
+    figs = []
+    for who, x, flip in ((PHEVOS, 66, False), (ATHENA, 174, True)):
+        f = Fig(who, x, 178, s, flip=flip, tilt=12, wear={'mask'},
+                arms={'r': dict(hand=(34, -62), bend=-3), 'l': dict(hand=(-26, -92), bend=-8)},
+                legs={'r': dict(foot=(30, -6), toe=-5, bend=-3),
+                      'l': dict(foot=(-22, -6), toe=195, bend=3)},
+                face=dict(mouth='open', look=(2, 0)),
+                props=[('underhands', place(foil(sw, 56), 34, -62, 78))])
+        figs.append(f)
+        b += shadow(x, 182, 32)
+    b += figs[0].svg() + figs[1].svg()
+    b += sparkle(120, 80, 6, '#ffd23c')
+    return sport_doc(b, defs)
+
+
+
+
+
+
+def sc_rowing():
+    defs = sky_defs() + lingrad('lake', '#5cc2f2', '#2f95dc')
+    b = card('url(#sky)')
+    b += P('M1.5,92 Q40,66 90,88 Q140,64 190,86 Q214,78 238.5,84 L238.5,112 L1.5,112 Z',
+           fill='#8fd46a')
+    for x, y, r in ((30, 86, 9), (46, 90, 7), (170, 84, 10), (188, 88, 7)):
+        b += R(x - 1.5, y, 3, 12, fill='#8a5a3a') + C(x, y, r, fill='#4fae5a')
+    b += band(108, 'url(#lake)')
+    for x, y in ((30, 122), (200, 118), (120, 126), (60, 190), (180, 192)):
+        b += P('M%s q4,-3 8,0 q4,3 8,0' % pt((x, y)), fill='none', stroke=WHITE,
+               stroke_width=2, stroke_linecap='round', opacity=0.7)
+    s = 0.8
+    sw = OUTW / s
+    figs = []
+    for who, x in ((ATHENA, 74), (PHEVOS, 150)):
+        f = Fig(who, x, 162, s, tilt=-8,
+                arms={'r': dict(hand=(26, -52), bend=-5), 'l': dict(hand=(20, -46), bend=-8)},
+                face=dict(mouth='open', look=(2, 0)))
+        figs.append(f)
+        b += f.svg()
+    hull = 'M8,146 L232,146 Q222,158 200,160 L40,160 Q16,158 8,146 Z'
+    b += outlined(hull, '#fff3c4', 2.6)
+    b += P('M14,150 L226,150 Q220,155 206,156 L34,156 Q20,155 14,150 Z', fill='#ff8a1c')
+    b += P('M226,146 L236,146', stroke=INK, stroke_width=0)
+    b += speed(30, 134, 14, 3, 7, 180, w=2.2)
+    # the oars dip into the water on our side
+    for f, col in zip(figs, ('#2f8ff0', '#ff8a1c')):
+        hx, hy = f.world((26, -52))
+        bx, by = hx + 34, 184
+        ang = math.degrees(math.atan2(bx - hx, -(by - hy))) + 180
+        ln = math.hypot(bx - hx, by - hy)
+        b += place(oar(col, 2.4, ln - 16), hx, hy, ang)
+        b += puff(bx + 2, by - 2, 6, WHITE, 0.95)
+        f.arms['l']['hide'] = True
+        b += C(hx, hy, 4.9 * s, fill=SKIN, stroke=INK, stroke_width=2.6)
+    b += band(wavy(178, 2.5, 14), '#2f95dc', opacity=0.6)
+    return sport_doc(b, defs)
+
+
+def court_net(fx, fb, ft, bx, bb, bt, hang=None, cols=8, rows=5, tape=WHITE):
+    """A net seen from the side: front post at fx, back post at bx."""
+    out = ''
+    top0, top1 = ft, bt
+    bot0, bot1 = (fb, bb) if hang is None else (ft + hang[0], bt + hang[1])
+    net = ''
+    for i in range(1, cols):
+        t = i / cols
+        net += 'M%s L%s ' % (pt((fx + (bx - fx) * t, bot0 + (bot1 - bot0) * t)),
+                             pt((fx + (bx - fx) * t, top0 + (top1 - top0) * t)))
+    for i in range(1, rows):
+        t = i / rows
+        net += 'M%s L%s ' % (pt((fx, bot0 + (top0 - bot0) * t)), pt((bx, bot1 + (top1 - bot1) * t)))
+    out += P(poly([(fx, bot0), (bx, bot1), (bx, top1), (fx, top0)]), fill='#ffffff',
+             fill_opacity=0.3)
+    out += P(net, fill='none', stroke=INK, stroke_width=1, opacity=0.55)
+    if hang is not None:
+        out += L(fx, bot0, bx, bot1, stroke=INK, stroke_width=2, opacity=0.8)
+    out += L(fx, top0, bx, top1, stroke=INK, stroke_width=7, stroke_linecap='round')
+    out += L(fx, top0, bx, top1, stroke=tape, stroke_width=4, stroke_linecap='round')
+    back_post = (L(bx, bb + 2, bx, bt - 2, stroke=INK, stroke_width=5, stroke_linecap='round') +
+                 L(bx, bb + 2, bx, bt - 2, stroke='#dfe6f2', stroke_width=2.2,
+                   stroke_linecap='round'))
+    front_post = (L(fx, fb + 2, fx, ft - 2, stroke=INK, stroke_width=5, stroke_linecap='round') +
+                  L(fx, fb + 2, fx, ft - 2, stroke='#dfe6f2', stroke_width=2.2,
+                    stroke_linecap='round'))
+    return back_post + out, front_post
+
+
+def sc_badminton():
+    defs = lingrad('wall', '#dff7ea', '#f4fff8')
+    b = card('url(#wall)')
+    for x in (40, 120, 200):
+        b += R(x - 24, 14, 48, 8, 4, fill='#ffffff', stroke='#b9e3c9', stroke_width=2)
+    b += R(1.5, 118, 237, 8, fill='#9fd8b4')
+    b += band(126, '#3fae6a')
+    b += P('M1.5,140 L238.5,140 M1.5,188 L238.5,188', stroke=WHITE, stroke_width=2.4)
+    back, front = court_net(112, 196, 76, 134, 134, 60, hang=(34, 30))
+    b += back
+    s = 0.92
+    sw = OUTW / s
+    b += shadow(58, 186, 24)
+    ph = Fig(PHEVOS, 58, 162, s, tilt=-8,
+             arms={'r': dict(hand=(30, -108), bend=-5), 'l': dict(hand=(-28, -70), bend=4)},
+             legs={'l': dict(foot=(-12, -2), toe=215), 'r': dict(foot=(12, -12), toe=-30, bend=-3)},
+             face=dict(mouth='open', look=(2.4, -2), brows=True),
+             props=[('underhands', place(racket_badminton('#ff5a3c', sw), 30, -108, 35))])
+    s2 = 0.84
+    sw2 = OUTW / s2
+    b += shadow(188, 184, 22)
+    at = Fig(ATHENA, 188, 180, s2, flip=True,
+             arms={'r': dict(hand=(32, -82), bend=-5), 'l': dict(hand=(-26, -56), bend=4)},
+             legs={'l': dict(foot=(-14, -6), toe=195), 'r': dict(foot=(14, -6), toe=-15)},
+             face=dict(mouth='smile', look=(2.4, -2)),
+             props=[('underhands', place(racket_badminton('#7a4dff', sw2), 32, -82, 25))])
+    b += ph.svg() + at.svg() + front
+    b += arc_trail([(112, 26), (130, 26), (144, 38)])
+    b += shuttle(158, 52, 38, 1.15, 2.0)
+    return sport_doc(b, defs)
+
+
+def sc_wrestling():
+    defs = lingrad('wall', '#ffe9d6', '#fff7ef')
+    b = card('url(#wall)')
+    b += band(110, '#3d7fd6')
+    b += E(120, 160, 112, 36, fill='#ff9b45', stroke=INK, stroke_width=2.2)
+    b += E(120, 160, 92, 28, fill='#ffd23c')
+    b += E(120, 160, 92, 28, fill='none', stroke=INK, stroke_width=1.2, opacity=0.3)
+    s = 0.95
+    ph = Fig(PHEVOS, 80, 176, s, tilt=22,
+             legs={'l': dict(foot=(-26, -6), toe=200), 'r': dict(foot=(8, -6), toe=-10)},
+             face=dict(mouth='grin', look=(2.4, -0.5), brows=True))
+    at = Fig(ATHENA, 160, 176, s, flip=True, tilt=22,
+             legs={'l': dict(foot=(-26, -6), toe=200), 'r': dict(foot=(8, -6), toe=-10)},
+             face=dict(mouth='grin', look=(2.4, -0.5), brows=True))
+    # a collar tie: one hand on the other's shoulder, one on the other's arm
+    for me, other in ((ph, at), (at, ph)):
+        sh = other.world((SHOULDER + 1, SHOULDER_Y + 3), tilted=True)
+        me.arms['r'] = dict(hand=me.local(sh), bend=-6)
+    for me, other in ((ph, at), (at, ph)):
+        sh = other.world((SHOULDER, SHOULDER_Y), tilted=True)
+        hd = other.world(other.arms['r']['hand'])
+        elbow = ((sh[0] + hd[0]) / 2, (sh[1] + hd[1]) / 2 + 9)
+        me.arms['l'] = dict(hand=me.local(elbow), bend=7)
+    b += shadow(120, 178, 72, 7)
+    b += puff(44, 172, 6, '#fff3d6', 0.9) + puff(196, 172, 6, '#fff3d6', 0.9)
+    b += ph.svg() + at.svg()
+    b += P('M108,58 L104,48 M120,54 L120,43 M132,58 L136,48', fill='none', stroke=INK,
+           stroke_width=2.4, stroke_linecap='round', opacity=0.5)
+    b += sparkle(64, 50, 6, '#ffd23c') + sparkle(178, 46, 5, '#ffd23c')
+    return sport_doc(b, defs)
+
+
+def sc_tabletennis():
+    defs = lingrad('wall', '#e1efff', '#f4f9ff')
+    b = card('url(#wall)')
+    for x in (40, 120, 200):
+        b += R(x - 24, 14, 48, 8, 4, fill='#ffffff', stroke='#c6daf2', stroke_width=2)
+    b += R(1.5, 112, 237, 10, fill='#b9d2f2')
+    b += band(122, '#d4604f')
+    # table
+    top = [(54, 142), (186, 142), (174, 118), (66, 118)]
+    b += P('M62,148 L58,186 M178,148 L182,186 M80,126 L78,160 M160,126 L162,160', fill='none',
+           stroke=INK, stroke_width=5, stroke_linecap='round')
+    b += P('M62,148 L58,186 M178,148 L182,186 M80,126 L78,160 M160,126 L162,160', fill='none',
+           stroke='#7a7f9a', stroke_width=2.4, stroke_linecap='round')
+    b += P(poly([(54, 142), (186, 142), (186, 149), (54, 149)]), fill='#1f7a45', stroke=INK,
+           stroke_width=2.4, stroke_linejoin='round')
+    b += P(poly(top), fill='#2fa35f', stroke=INK, stroke_width=2.4, stroke_linejoin='round')
+    b += P(poly([(57.5, 140.5), (182.5, 140.5), (172, 119.5), (68, 119.5)]), fill='none',
+           stroke=WHITE, stroke_width=1.8)
+    b += L(61, 130, 179, 130, stroke=WHITE, stroke_width=1.3)
+    b += P(poly([(117, 142), (123, 118), (123, 106), (117, 130)]), fill='#2a2440', fill_opacity=0.35,
+           stroke=INK, stroke_width=1.6, stroke_linejoin='round')
+    b += L(117, 130, 123, 106, stroke=WHITE, stroke_width=2.6, stroke_linecap='round')
+    s = 0.86
+    sw = OUTW / s
+    ph = Fig(PHEVOS, 30, 186, s, tilt=6,
+             arms={'r': dict(hand=(34, -72), bend=-5), 'l': dict(hand=(-22, -50), bend=4)},
+             legs={'l': dict(foot=(-12, -6), toe=195), 'r': dict(foot=(13, -6), toe=-10)},
+             face=dict(mouth='open', look=(2.4, -1)),
+             props=[('underhands', place(paddle('#e8313a', sw), 34, -72, 60))])
+    at = Fig(ATHENA, 210, 186, s, flip=True, tilt=6,
+             arms={'r': dict(hand=(34, -66), bend=-5), 'l': dict(hand=(-22, -50), bend=4)},
+             legs={'l': dict(foot=(-12, -6), toe=195), 'r': dict(foot=(13, -6), toe=-10)},
+             face=dict(mouth='smile', look=(2.4, -1)),
+             props=[('underhands', place(paddle('#e8313a', sw), 34, -66, 40))])
+    b += ph.svg() + at.svg()
+    b += arc_trail([(86, 96), (106, 74), (126, 70)])
+    b += C(136, 72, 4.6, fill=WHITE, stroke=INK, stroke_width=2)
+    b += shadow(150, 124, 6, 1.6, 0.25)
+    return sport_doc(b, defs)
+
+
+def bike(col, sw):
+    """A racing bike, wheel hubs at (-30,0) and (30,0)."""
+    out = ''
+    for x in (-30, 30):
+        out += C(x, 0, 18, fill='#ffffff', fill_opacity=0.35, stroke=INK, stroke_width=7.5)
+        out += C(x, 0, 18, fill='none', stroke='#4a4a66', stroke_width=4)
+        out += C(x, 0, 14.6, fill='none', stroke='#c9d3e6', stroke_width=1.4)
+        sp = ''
+        for k in range(6):
+            a = k * math.pi / 6
+            sp += 'M%s L%s ' % (pt((x + 14.5 * math.cos(a), 14.5 * math.sin(a))),
+                                pt((x - 14.5 * math.cos(a), -14.5 * math.sin(a))))
+        out += P(sp, fill='none', stroke='#9aa6c0', stroke_width=0.9)
+        out += C(x, 0, 2.6, fill='#c9d3e6', stroke=INK, stroke_width=1.2)
+    frame = 'M-30,0 L-1,2 L-9,-24 Z M-1,2 L22,-22 L-9,-24 M30,0 L21,-28'
+    out += P(frame, fill='none', stroke=INK, stroke_width=4.8 + sw * 1.3, stroke_linejoin='round',
+             stroke_linecap='round')
+    out += P(frame, fill='none', stroke=col, stroke_width=4.8, stroke_linejoin='round',
+             stroke_linecap='round')
+    out += P('M20,-28 L27,-29 Q33,-29 32,-23 Q31,-19 27,-20', fill='none', stroke=INK,
+             stroke_width=3.4 + sw, stroke_linecap='round', stroke_linejoin='round')
+    out += P('M20,-28 L27,-29 Q33,-29 32,-23 Q31,-19 27,-20', fill='none', stroke='#3a3a5a',
+             stroke_width=3.4, stroke_linecap='round', stroke_linejoin='round')
+    out += P('M-16,-27 Q-9,-30 -3,-27', fill='none', stroke=INK, stroke_width=4 + sw,
+             stroke_linecap='round')
+    out += P('M-16,-27 Q-9,-30 -3,-27', fill='none', stroke='#3a3a5a', stroke_width=4,
+             stroke_linecap='round')
+    out += C(-1, 2, 5, fill='#c9d3e6', stroke=INK, stroke_width=sw * 0.8)
+    return out
+
+
+def sc_cycling():
+    defs = sky_defs()
+    b = card('url(#sky)')
+    b += P('M1.5,84 Q50,56 110,80 Q170,54 238.5,78 L238.5,110 L1.5,110 Z', fill='#a6dc84')
+    for x, y, r in ((40, 82, 10), (58, 86, 7), (190, 76, 11), (210, 82, 8)):
+        b += R(x - 1.5, y, 3, 14, fill='#8a5a3a') + C(x, y, r, fill='#4fae5a')
+    b += band(104, '#8fd46a')
+    b += band('M1.5,112 L238.5,112', '#9ea3b5')
+    b += P('M1.5,112 L238.5,112', stroke='#7a7f95', stroke_width=3)
+    b += L(1.5, 150, 238.5, 150, stroke=WHITE, stroke_width=3, stroke_dasharray='16,12')
+    out = ''
+    for who, bx, by, s, col in ((ATHENA, 76, 126, 0.8, '#2f8ff0'),
+                                (PHEVOS, 158, 168, 1.0, '#ff8a1c')):
+        sw = OUTW / s
+        bs = s
+        seat = (bx - 9 * bs, by - 27 * bs)
+        bar = (bx + 29 * bs, by - 25 * bs)
+        f = Fig(who, seat[0] + 2 * s, seat[1] + 11 * s, s, tilt=22, wear={'helmet'},
+                face=dict(mouth='open', look=(2.4, -0.5)))
+        ped_a = (bx - 1 * bs + 7 * bs, by + 2 * bs + 8 * bs)
+        ped_b = (bx - 1 * bs - 6 * bs, by + 2 * bs - 7 * bs)
+        f.arms = {'r': dict(hand=f.local(bar), bend=-4),
+                  'l': dict(hand=f.local((bar[0] - 4 * s, bar[1] + 2 * s)), bend=-2,
+                            behind=True)}
+        f.legs = {'r': dict(foot=f.local(ped_a), toe=0, bend=-5, shoe='#34344f', front=True),
+                  'l': dict(foot=f.local(ped_b), toe=0, bend=-6, shoe='#34344f')}
+        out += shadow(bx, by + 19 * bs, 48 * bs, 4 * bs)
+        out += G(bike(col, sw), 'translate(%s) scale(%s)' % (pt((bx, by)), n(bs)))
+        out += f.svg()
+        out += speed(bx - 56 * bs, by - 20 * bs, 18 * bs, 3, 8 * bs, 180)
+    b += out
+    return sport_doc(b, defs)
+
+
+def sc_shooting():
+    defs = lingrad('wall', '#dcebef', '#f2f8fa')
+    b = card('url(#wall)')
+    for x in (70, 150):
+        b += R(x - 3, 1.5, 6, 150, fill='#b8cbd2')
+    b += R(1.5, 150, 237, 8, fill='#7f93a0')
+    b += band(158, '#aab8c2')
+    b += L(1.5, 172, 238.5, 172, stroke='#93a3ae', stroke_width=2)
+    # the target card on its holder
+    b += R(207, 108, 6, 46, fill='#7a7f9a', stroke=INK, stroke_width=2)
+    b += R(184, 36, 50, 74, 4, fill=WHITE, stroke=INK, stroke_width=2.6)
+    tx, ty = 209, 72
+    b += C(tx, ty, 21.5, fill='none', stroke=INK, stroke_width=1.3)
+    b += C(tx, ty, 17, fill='none', stroke=INK, stroke_width=1.3)
+    b += C(tx, ty, 12.5, fill=INK)
+    b += C(tx, ty, 8, fill='none', stroke=WHITE, stroke_width=1.1)
+    b += C(tx, ty, 4, fill='none', stroke=WHITE, stroke_width=1.1)
+    b += C(tx - 1.5, ty + 2, 2.2, fill='#ff8a1c', stroke=WHITE, stroke_width=1)
+    b += C(tx + 2.5, ty - 1.5, 2.2, fill='#5cc8ff', stroke=WHITE, stroke_width=1)
+    # Phevos aims his air rifle from the back lane
+    s = 0.76
+    sw = OUTW / s
+    ph = Fig(PHEVOS, 122, 150, s, wear={'earmuffs'},
+             arms={'l': dict(hand=(16, -64), bend=6), 'r': dict(hand=(40, -68), bend=-4)},
+             legs={'l': dict(foot=(-13, -6), toe=195), 'r': dict(foot=(13, -6), toe=-15)},
+             face=dict(mouth='smile', eyes='wink', look=(3, 0), brows=True),
+             props=[('overbody', place(rifle(sw), 6, -66, 0, 0.8))])
+    b += shadow(122, 153, 22)
+    b += ph.svg()
+    # Athena with her air pistol in the front lane
+    s2 = 0.92
+    sw2 = OUTW / s2
+    at = Fig(ATHENA, 40, 188, s2, wear={'earmuffs'},
+             arms={'r': dict(hand=(44, -70), bend=-2), 'l': dict(hand=(-18, -40), bend=4)},
+             legs={'l': dict(foot=(-13, -6), toe=195), 'r': dict(foot=(13, -6), toe=-15)},
+             face=dict(mouth='smile', look=(3, 0), brows=True),
+             props=[('underhands', place(pistol(sw2), 44, -70, 0))])
+    b += shadow(40, 192, 26)
+    b += at.svg()
+    b += P('M172,96 L182,92 M172,104 L182,104', fill='none', stroke=INK, stroke_width=2,
+           stroke_linecap='round', opacity=0.45)
+    return sport_doc(b, defs)
+
+
+def sc_softball():
+    defs = lingrad('sky', '#ffe7a8', '#fff8e0')
+    b = card('url(#sky)')
+    for x, y in ((44, 36), (150, 26), (206, 50)):
+        b += C(x, y, 11, fill=WHITE, opacity=0.8) + C(x + 13, y + 3, 8, fill=WHITE, opacity=0.8) + \
+            C(x - 12, y + 4, 7, fill=WHITE, opacity=0.8)
+    b += R(1.5, 84, 237, 40, fill='#2f7d56')          # outfield fence
+    fence = ''
+    for x in range(6, 238, 10):
+        fence += 'M%d,84 L%d,124 ' % (x, x + 8)
+        fence += 'M%d,84 L%d,124 ' % (x + 8, x)
+    b += P(fence, fill='none', stroke='#5aa67c', stroke_width=1)
+    b += R(1.5, 80, 237, 6, fill='#ffd23c')
+    b += band(124, '#e8955a')                          # clay infield
+    b += E(72, 174, 50, 12, fill='#f0a86e', stroke=WHITE, stroke_width=2.6)   # circle
+    b += R(62, 170, 20, 4, 1.5, fill=WHITE, stroke=INK, stroke_width=1.4)
+    b += P('M196,186 L212,186 L216,191 L204,195 L192,191 Z', fill=WHITE, stroke=INK,
+           stroke_width=1.8, stroke_linejoin='round')
+    # Athena pitches underarm
+    s = 0.95
+    sw = OUTW / s
+    at = Fig(ATHENA, 72, 174, s, tilt=8, wear={'cap'},
+             arms={'r': dict(hand=(30, -32), bend=-8), 'l': dict(hand=(-22, -62), bend=-4)},
+             legs={'l': dict(foot=(-16, -7), toe=200), 'r': dict(foot=(18, -6), toe=-5)},
+             face=dict(mouth='open', look=(2.4, 0), brows=True),
+             props=[('front', place(mitt(sw), -22, -60, -30)),
+                    ('back', P('M-4,-110 A46,46 0 0 1 34,-28', fill='none', stroke=INK,
+                               stroke_width=2.4, stroke_dasharray='5,5', opacity=0.45,
+                               stroke_linecap='round'))])
+    b += shadow(72, 178, 28)
+    b += at.svg()
+    # Phevos waits with the bat
+    s2 = 0.9
+    sw2 = OUTW / s2
+    ph = Fig(PHEVOS, 196, 182, s2, flip=True, tilt=-4, wear={'cap'},
+             arms={'r': dict(hand=(14, -52), bend=-6), 'l': dict(hand=(10, -46), bend=-8)},
+             legs={'l': dict(foot=(-14, -6), toe=195), 'r': dict(foot=(15, -6), toe=-10)},
+             face=dict(mouth='open', look=(2.4, 0)),
+             props=[('underhands', place(bat_wood(sw2, 58, '#c9d3e6', '#3a3a5a'), 13, -50, 24))])
+    b += shadow(196, 186, 26)
+    b += ph.svg()
+    b += speed(112, 150, 16, 3, 7, 200)
+    b += ball_baseball(136, 136, 11, fill='#ffe93b', seam='#e8313a', sw=2.4)
+    return sport_doc(b, defs)
+
+
+def dobok(col, collar):
+    return dict(body=WHITE, shade=WHITE_SH, band=None, collar=collar,
+                collar_c=INK if collar == 'v' else WHITE, belt=col, trousers=WHITE)
+
+
+def sc_taekwondo():
+    defs = lingrad('wall', '#ffd9b8', '#ffeedd')
+    b = card('url(#wall)')
+    b += band(118, '#e8554a')
+    b += P('M24,128 L216,128 L234,198.5 L6,198.5 Z', fill='#3d7fd6')
+    s2 = 0.9
+    sw2 = OUTW / s2
+    at = Fig(ATHENA, 178, 178, s2, flip=True, tilt=-6, uniform=dobok('#2f8ff0', 'v'),
+             arms={'r': dict(hand=(32, -64), bend=-4), 'l': dict(hand=(-22, -46), bend=4)},
+             legs={'l': dict(foot=(-14, -6), toe=195), 'r': dict(foot=(14, -6), toe=-15)},
+             face=dict(mouth='open', look=(2.4, 0)),
+             props=[('underhands', place(kick_pad('#e8313a', sw2), 32, -64, 70))])
+    b += shadow(178, 182, 26)
+    b += at.svg()
+    pad = at.world((32 + 12 * math.sin(math.radians(70)) + 8,
+                    -64 - 12 * math.cos(math.radians(70))))
+    s = 0.95
+    ph = Fig(PHEVOS, 88, 180, s, tilt=-26, uniform=dobok('#ff8a1c', 'v'),
+             arms={'r': dict(hand=(10, -82), bend=-6), 'l': dict(hand=(-40, -66), bend=4)},
+             legs={'l': dict(foot=(-6, -6), toe=190), 'r': dict(toe=-45, bend=-2)},
+             face=dict(mouth='open', look=(2.4, 0), brows=True))
+    ph.legs['r']['foot'] = ph.local((pad[0] - 10, pad[1] + 3))
+    b += shadow(84, 184, 26)
+    b += ph.svg()
+    b += sparkle(pad[0] + 2, pad[1] - 26, 8, '#ffd23c')
+    b += P('M%s l-8,-8 M%s l-10,0 M%s l-8,8' % (pt((pad[0] - 18, pad[1] - 14)),
+                                               pt((pad[0] - 22, pad[1] + 2)),
+                                               pt((pad[0] - 18, pad[1] + 16))),
+           fill='none', stroke=INK, stroke_width=2.4, stroke_linecap='round', opacity=0.5)
+    return sport_doc(b, defs)
+
+
+def sc_judo():
+    defs = lingrad('wall', '#b9c8ff', '#dfe6ff')
+    b = card('url(#wall)')
+    b += band(120, '#f2c84b')
+    b += P('M30,132 L210,132 L230,198.5 L10,198.5 Z', fill='#7cc47a')
+    seams = ''
+    for x in (60, 90, 120, 150, 180):
+        seams += 'M%s L%s ' % (pt((x, 132)), pt((x + (x - 120) * 0.22, 198.5)))
+    for y in (150, 174):
+        seams += 'M%s L%s ' % (pt((30 - (y - 132) * 0.3, y)), pt((210 + (y - 132) * 0.3, y)))
+    b += P(seams, fill='none', stroke='#5fa85d', stroke_width=1.4)
+    # Athena throws: she bends forward and pulls
+    s = 0.92
+    at = Fig(ATHENA, 158, 180, s, flip=True, tilt=22, uniform=dobok('#2f8ff0', 'wrap'),
+             arms={'r': dict(hand=(54, -76), bend=-4), 'l': dict(hand=(46, -62), bend=-6)},
+             legs={'l': dict(foot=(-20, -6), toe=195), 'r': dict(foot=(16, -6), toe=-15)},
+             face=dict(mouth='open', look=(2, 0), brows=True))
+    pull = at.world((54, -76))
+    # Phevos flies over, heading for the mat
+    ps, pc, pr = 0.84, (78, 92), -146
+    ph = Fig(PHEVOS, 0, 0, ps, uniform=dobok('#ff8a1c', 'wrap'),
+             legs={'l': dict(foot=(-20, -12), toe=200), 'r': dict(foot=(16, -4), toe=-30)},
+             face=dict(mouth='open', look=(0, 0)))
+
+    def to_ph(q):
+        d = rot((q[0] - pc[0], q[1] - pc[1]), -pr)
+        return (d[0] / ps, d[1] / ps - 50)
+    ph.arms = {'l': dict(hand=to_ph(pull), bend=4), 'r': dict(hand=(34, -80), bend=-6)}
+    b += shadow(132, 184, 52, 6)
+    b += at.svg()
+    b += G(ph.svg(), 'translate(%s) rotate(%s) translate(0,%s)' % (pt(pc), n(pr), n(50 * ps)))
+    b += P('M190,48 Q150,14 104,40', fill='none', stroke=INK, stroke_width=2.6,
+           stroke_linecap='round', opacity=0.45, stroke_dasharray='6,6')
+    b += P('M98,34 L104,40 L96,44', fill='none', stroke=INK, stroke_width=2.6,
+           stroke_linecap='round', stroke_linejoin='round', opacity=0.45)
+    b += sparkle(40, 150, 6, '#ffd23c') + sparkle(206, 96, 5, '#ffd23c')
+    return sport_doc(b, defs)
+
+
+def sc_volleyball():
+    defs = lingrad('wall', '#fff3d6', '#fffaf0')
+    b = card('url(#wall)')
+    b += R(1.5, 118, 237, 8, fill='#ffd08a')
+    b += band(126, '#ff9d4a')
+    b += P('M1.5,150 L238.5,150', stroke=WHITE, stroke_width=2.4)
+    b += P('M30,198.5 L58,126 M210,198.5 L182,126', stroke='#ffb97a', stroke_width=0)
+    back, front = court_net(110, 196, 56, 134, 130, 40, hang=(38, 34), tape=WHITE)
+    b += back
+    s = 0.9
+    sw = OUTW / s
+    at = Fig(ATHENA, 70, 150, s, tilt=-6,
+             arms={'r': dict(hand=(30, -112), bend=-6), 'l': dict(hand=(-30, -78), bend=4)},
+             legs={'l': dict(foot=(-14, -2), toe=215), 'r': dict(foot=(12, -14), toe=-30, bend=-3)},
+             face=dict(mouth='open', look=(2.4, -2.4), brows=True))
+    b += shadow(70, 186, 22)
+    b += at.svg()
+    s2 = 0.86
+    ph = Fig(PHEVOS, 176, 156, s2, flip=True,
+             arms={'l': dict(hand=(-24, -112), bend=4), 'r': dict(hand=(26, -112), bend=-3)},
+             legs={'l': dict(foot=(-8, -2), toe=230), 'r': dict(foot=(8, -2), toe=-50)},
+             face=dict(mouth='open', look=(2.4, -2.4)))
+    b += shadow(176, 186, 22)
+    b += ph.svg() + front
+    bx, by = at.world((38, -124))
+    b += ball_volley(bx + 8, by - 2, 11.5)
+    b += speed(bx - 4, by - 14, 12, 3, 6, 225)
+    b += sparkle(bx + 6, by + 22, 5, '#ffd23c')
+    return sport_doc(b, defs)
+
+
+def sc_fieldhockey():
+    defs = sky_defs()
+    b = card('url(#sky)')
+    b += R(1.5, 84, 237, 28, fill='#7b80ab')
+    b += G(crowd(84, 110, 9), opacity=0.7)
+    b += band(112, '#4fb35a')
+    for i in range(3):
+        x0 = 30 + i * 70
+        b += P('M%s L%s L%s L%s Z' % (pt((x0, 112)), pt((x0 + 34, 112)), pt((x0 + 40, 198.5)),
+                                      pt((x0 + 2, 198.5))), fill='#5cc066')
+    b += P('M238.5,130 Q170,136 160,198.5', fill='none', stroke=WHITE, stroke_width=2.6)
+    b += L(1.5, 126, 238.5, 122, stroke=WHITE, stroke_width=2)
+    s = 0.95
+    sw = OUTW / s
+    ph = Fig(PHEVOS, 70, 178, s, tilt=16,
+             arms={'r': dict(hand=(23, -44), bend=-4), 'l': dict(hand=(14, -62), bend=-6)},
+             legs={'l': dict(foot=(-16, -6), toe=200), 'r': dict(foot=(16, -6), toe=-5)},
+             face=dict(mouth='open', look=(2.4, 1), brows=True),
+             props=[('underhands', place(hockey_stick('#ffd23c', sw, 66), 14, -62, -27))])
+    b += shadow(74, 182, 30)
+    b += ph.svg()
+    s2 = 0.88
+    sw2 = OUTW / s2
+    at = Fig(ATHENA, 180, 176, s2, flip=True, tilt=14,
+             arms={'r': dict(hand=(23, -44), bend=-4), 'l': dict(hand=(14, -62), bend=-6)},
+             legs={'l': dict(foot=(-16, -6), toe=200), 'r': dict(foot=(16, -6), toe=-5)},
+             face=dict(mouth='open', look=(2.4, 1)),
+             props=[('underhands', place(hockey_stick('#ff5fa2', sw2, 66), 14, -62, -27))])
+    b += shadow(176, 180, 28)
+    b += at.svg()
+    b += speed(118, 178, 14, 2, 6, 180)
+    b += C(130, 178, 5, fill=WHITE, stroke=INK, stroke_width=2.2)
+    return sport_doc(b, defs)
+
+
+def lane_rope(y, r, c1, c2, count):
+    out = L(1.5, y, 238.5, y, stroke=INK, stroke_width=1.6)
+    step = 237 / count
+    for i in range(count):
+        x = 1.5 + step * (i + 0.5)
+        out += E(x, y, step * 0.45, r, fill=c1 if i % 3 else c2, stroke=INK,
+                 stroke_width=1.2 + r * 0.12)
+    return out
+
+
+def sc_aquatics():
+    defs = lingrad('pool', '#5fd0f7', '#2f9ae4')
+    b = card('#dff4ff')
+    tiles = ''
+    for x in range(12, 238, 14):
+        tiles += 'M%d,1.5 L%d,62 ' % (x, x)
+    for y in range(14, 62, 14):
+        tiles += 'M1.5,%d L238.5,%d ' % (y, y)
+    b += P(tiles, fill='none', stroke='#bfe6fa', stroke_width=1.4)
+    flags = ''
+    for i in range(8):
+        x = 10 + i * 28
+        cols = ('#ff8a1c', '#2f8ff0', '#ffd23c')
+        flags += P('M%s L%s L%s Z' % (pt((x, 22)), pt((x + 20, 22)), pt((x + 10, 36))),
+                   fill=cols[i % 3], stroke=INK, stroke_width=1.4, stroke_linejoin='round')
+    b += P('M1.5,22 Q120,26 238.5,22', fill='none', stroke=INK, stroke_width=1.6)
+    b += flags
+    b += R(1.5, 58, 237, 8, fill='#ffffff', stroke='#9fcde6', stroke_width=1.5)
+    b += band(66, 'url(#pool)')
+    b += lane_rope(78, 3.2, '#ffffff', '#e8313a', 22)
+    lanes = ((ATHENA, 150, 122, 0.66, 100, '#2f8ff0'),
+             (PHEVOS, 84, 186, 0.92, 158, '#ff8a1c'))
+    for who, x, y, s, wl, cap in lanes:
+        f = Fig(who, x, y, s, tilt=74, head=-58, wear={'swimcap', 'goggles'}, wear_colour=cap,
+                arms={'l': dict(hand=(88, -78), bend=-14), 'r': dict(hand=(6, -12), bend=4)},
+                legs={'l': dict(foot=(-34, -30), toe=180, tilted=True),
+                      'r': dict(foot=(-36, -16), toe=160, tilted=True)},
+                face=dict(mouth='open', look=(1.5, 0)))
+        b += f.svg()
+        # the water closes over the body and legs
+        low = wl + 40 * s
+        if low < 178:
+            b += P(wavy(wl, 2.6, 10) + ' L238.5,%s L1.5,%s Z' % (n(low), n(low)),
+                   fill='#2f9ae4', opacity=0.72)
+        else:
+            b += band(wavy(wl, 2.6, 10), '#2f9ae4', opacity=0.72)
+        b += P(wavy(wl, 2.6, 10), fill='none', stroke=WHITE, stroke_width=2, opacity=0.8)
+        hx, hy = f.world((88, -78))
+        fx, fy = f.world((-36, -22), tilted=True)
+        b += puff(fx - 4 * s, wl - 2, 10 * s) + puff(fx - 26 * s, wl + 1, 7 * s)
+        b += puff(hx + 10 * s, wl - 1, 6 * s)
+        b += puff(f.world((70, -30), tilted=True)[0], wl - 1, 5 * s)
+        if who is ATHENA:
+            b += lane_rope(wl + 30, 4.2, '#ffffff', '#2f6fe0', 18)
+    b += lane_rope(190, 5.2, '#ffffff', '#ffd23c', 14)
+    return sport_doc(b, defs)
+
+
+def olive_branch(x0, y0, x1, y1, bend, leaves=7, sw=1.6, side=1):
+    """A curved olive twig with leaves and a few olives."""
+    cx = (x0 + x1) / 2 - (y1 - y0) * bend
+    cy = (y0 + y1) / 2 + (x1 - x0) * bend
+    out = P('M%s Q%s %s' % (pt((x0, y0)), pt((cx, cy)), pt((x1, y1))), fill='none',
+            stroke=INK, stroke_width=4.4, stroke_linecap='round')
+    out += P('M%s Q%s %s' % (pt((x0, y0)), pt((cx, cy)), pt((x1, y1))), fill='none',
+             stroke='#8a5a3a', stroke_width=2, stroke_linecap='round')
+    for i in range(leaves):
+        t = 0.12 + 0.84 * i / (leaves - 1)
+        px = (1 - t) ** 2 * x0 + 2 * (1 - t) * t * cx + t * t * x1
+        py = (1 - t) ** 2 * y0 + 2 * (1 - t) * t * cy + t * t * y1
+        dx = 2 * (1 - t) * (cx - x0) + 2 * t * (x1 - cx)
+        dy = 2 * (1 - t) * (cy - y0) + 2 * t * (y1 - cy)
+        ang = math.degrees(math.atan2(dy, dx))
+        for k in (-1, 1):
+            out += leaf(px, py, ang + k * 50, 1.0, '#7cbf3c' if (i + k) % 2 else '#95d14f', sw)
+        if i % 3 == 1:
+            out += E(px + 4 * side, py + 5, 2.6, 3.2, fill='#5a6b2a', stroke=INK,
+                     stroke_width=sw * 0.7)
+    return out
+
+
+def medal(x, y, sw, col='#ffd23c'):
+    return (P('M%s L%s L%s L%s Z' % (pt((x - 7, y - 22)), pt((x - 2, y - 1)), pt((x + 2, y - 1)),
+                                     pt((x + 7, y - 22))), fill='#e8313a', stroke=INK,
+              stroke_width=sw * 0.6, stroke_linejoin='round') +
+            C(x, y + 4, 6.5, fill=col, stroke=INK, stroke_width=sw * 0.8) +
+            C(x, y + 4, 3.6, fill='none', stroke='#f2a900', stroke_width=1.4))
+
+
+def diploma_centre():
+    defs = radgrad('halo', '#fff3c4', '#fff3c4', r=0.5)
+    defs = ('<radialGradient id="halo" cx="0.5" cy="0.5" r="0.5">'
+            '<stop offset="0" stop-color="#fff1bf"/>'
+            '<stop offset="0.7" stop-color="#fff1bf" stop-opacity="0.8"/>'
+            '<stop offset="1" stop-color="#fff1bf" stop-opacity="0"/></radialGradient>')
+    b = C(79.5, 108, 80, fill='url(#halo)')
+    # rays of glory
+    rays = ''
+    for i in range(12):
+        a = math.radians(-90 + (i - 5.5) * 15)
+        if abs(math.cos(a)) > 0.95:
+            continue
+        rays += poly([(79.5 + 34 * math.cos(a - 0.05), 92 + 34 * math.sin(a - 0.05)),
+                      (79.5 + 74 * math.cos(a - 0.09), 92 + 74 * math.sin(a - 0.09)),
+                      (79.5 + 74 * math.cos(a + 0.09), 92 + 74 * math.sin(a + 0.09)),
+                      (79.5 + 34 * math.cos(a + 0.05), 92 + 34 * math.sin(a + 0.05))]) + ' '
+    b += P(rays, fill='#ffe08a', opacity=0.55)
+    # the wreath of olive around them
+    b += olive_branch(26, 168, 10, 92, 0.12, 6, 1.3, -1)
+    b += olive_branch(133, 168, 149, 92, -0.12, 6, 1.3, 1)
+    b += E(79.5, 176, 54, 6, fill=INK, opacity=0.13)
+    s = 1.0
+    sw = OUTW / s
+    ph = Fig(PHEVOS, 51, 172, s, tilt=-3, wear={'wreath'},
+             arms={'r': dict(hand=(28, -38), bend=-4), 'l': dict(hand=(-30, -100), bend=5)},
+             legs={'l': dict(foot=(-9, -6), toe=195), 'r': dict(foot=(9, -6), toe=-15)},
+             face=dict(mouth='open', eyes='happy'),
+             props=[('overbody', medal(0, -48, sw))])
+    at = Fig(ATHENA, 108, 172, s, flip=True, tilt=-3, wear={'wreath'},
+             arms={'r': dict(hand=(28, -38), bend=-4), 'l': dict(hand=(-30, -100), bend=5)},
+             legs={'l': dict(foot=(-9, -6), toe=195), 'r': dict(foot=(9, -6), toe=-15)},
+             face=dict(mouth='open', look=(0.5, 0)),
+             props=[('overbody', medal(0, -48, sw))])
+    b += ph.svg() + at.svg()
+    # a garland of olive at their feet
+    b += olive_branch(79.5, 191, 8, 174, -0.12, 7, 1.3, -1)
+    b += olive_branch(79.5, 191, 151, 174, 0.12, 7, 1.3, 1)
+    b += C(79.5, 189, 4.5, fill='#e8313a', stroke=INK, stroke_width=1.5)
+    b += sparkle(18, 40, 6, '#ffc53d') + sparkle(141, 36, 6, '#ffc53d') + \
+        sparkle(79.5, 20, 8, '#ffd23c') + sparkle(40, 18, 3.5, '#5cc8ff') + \
+        sparkle(120, 16, 3.5, '#ff8a1c')
+    return svg_doc(159, 197, b, defs)
+
+
+def icon():
+    defs = lingrad('bg', '#fff8e3', '#ffe9b0')
+    b = R(6, 6, 244, 244, 56, fill='url(#bg)', stroke=INK, stroke_width=8)
+    tiles = ((20, 20, '#ff8a1c', '#d96600', 'plus'), (132, 20, '#2f8ff0', '#1a66c4', 'minus'),
+             (20, 132, '#3cc36b', '#1f9a4c', 'times'), (132, 132, '#ff5a7a', '#d93558', 'divide'))
+    ow = 5          # outline of the signs
+    for x, y, col, dark, sign in tiles:
+        cx, cy = x + 52, y + 52
+        b += R(x, y, 104, 104, 28, fill=col, stroke=INK, stroke_width=6)
+        t, h = 13.5, 38    # half thickness, half length
+        if sign in ('plus', 'times'):
+            if sign == 'times':
+                h = 40
+            d = ('M%s L%s L%s L%s L%s L%s L%s L%s L%s L%s L%s L%s Z' % tuple(
+                pt(p) for p in ((-t, -h), (t, -h), (t, -t), (h, -t), (h, t), (t, t),
+                                (t, h), (-t, h), (-t, t), (-h, t), (-h, -t), (-t, -t))))
+            rot45 = ' rotate(45)' if sign == 'times' else ''
+            b += G(P(d, fill=dark, stroke=dark, stroke_width=ow, stroke_linejoin='round'),
+                   'translate(%s)%s' % (pt((cx, cy + 6)), rot45))
+            b += G(P(d, fill=WHITE, stroke=INK, stroke_width=ow, stroke_linejoin='round'),
+                   'translate(%s)%s' % (pt((cx, cy)), rot45))
+        elif sign == 'minus':
+            b += R(cx - h, cy - t + 6, 2 * h, 2 * t, 6, fill=dark)
+            b += R(cx - h, cy - t, 2 * h, 2 * t, 6, fill=WHITE, stroke=INK, stroke_width=ow)
+        else:
+            for dy in (6, 0):
+                f = dark if dy else WHITE
+                st = dict(stroke=INK, stroke_width=ow) if not dy else {}
+                b += R(cx - h, cy - 9 + dy, 2 * h, 18, 6, fill=f, **st)
+                b += C(cx, cy - 30 + dy, 11, fill=f, **st)
+                b += C(cx, cy + 30 + dy, 11, fill=f, **st)
+    return svg_doc(256, 256, b, defs)
+
+
 #@SCENES@
+
+SPORTS = [name[3:] for name in list(globals()) if name.startswith('sc_')]
+
 
 def main(argv):
     only = set(argv[1:])
     jobs = {
         'athens2004': ('assets/mascots/athens2004.svg', wave_pair),
+        'diploma': ('assets/diploma/centre.svg', diploma_centre),
+        'icon': ('assets/icon/org.kalyxteron.Kalyxteron.svg', icon),
     }
+    for name in SPORTS:
+        jobs[name] = ('assets/sports/%s.svg' % name, globals()['sc_' + name])
     for key, (rel, fn) in jobs.items():
         if only and key not in only:
             continue

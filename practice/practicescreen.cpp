@@ -201,18 +201,21 @@ void PracticeScreen::build()
         constexpr int kDivisionRow = 3;
         operationLabel(area, "Label4", QStringLiteral("Πηλίκο(:)"), rowRect(kDivisionRow, kOperationX, kOperationWidth));
         m_division.answer = answerField(area, "txtpiliko", rowRect(kDivisionRow, kAnswerX, kAnswerWidth));
+        m_division.answer->setAccessibleName(QStringLiteral("Πηλίκο"));
         int checkRow = kDivisionRow;
         if (m_design.hasRemainder) {
             QLabel *remainderLabel = operationLabel(area, "Label5", QStringLiteral("Υπόλοιπο της διαίρεσης(:)"),
                                                     rowRect(kDivisionRow, kCheckX, 166));
             remainderLabel->setFont(plainFont(10, true));
             m_remainder = answerField(area, "txtypoloipo", rowRect(kDivisionRow, 700, 100));
+            m_remainder->setAccessibleName(QStringLiteral("Υπόλοιπο της διαίρεσης"));
             checkRow = kDivisionRow + 1; // the check stands under the remainder
         }
         const int checkX = m_design.hasRemainder ? 602 : kCheckX;
         const int wordX = m_design.hasRemainder ? 700 : kWordX;
         const int wordWidth = m_design.hasRemainder ? 100 : kWordWidth;
         m_division.check = checkButton(area, "cmdypoloipo", rowRect(checkRow, checkX, kCheckWidth, 40));
+        m_division.check->setAccessibleName(QStringLiteral("Έλεγχος: Πηλίκο"));
         m_division.word = wordLabel(area, "lblchpiliko", rowRect(checkRow, wordX, wordWidth, 40));
         if (m_design.hasRemainder)
             m_division.word->setFont(plainFont(11, true));

@@ -1,5 +1,6 @@
 #include "shell/picturebox.h"
 
+#include <QAccessibleWidget>
 #include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
@@ -30,6 +31,14 @@ QRectF fitted(QSizeF picture, const QRectF &target)
                   target.y() + (target.height() - picture.height()) / 2, picture.width(), picture.height());
 }
 
+// Screen readers hear a picture as a picture, named by what it shows.
+QAccessibleInterface *pictureAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("kalyxteron::PictureBox") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
 } // namespace
 
 void paintPicture(QPainter &painter, const QString &picturePath, const QRectF &target)
@@ -46,6 +55,11 @@ PictureBox::PictureBox(QWidget *parent, const QString &name, const QString &pict
     setGeometry(geometry);
     setAccessibleName(description);
     setAttribute(Qt::WA_TranslucentBackground);
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(pictureAccessible);
+        return true;
+    }();
+    (void)accessibleInstalled;
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

@@ -623,9 +623,6 @@ class Fig:
                 parts.append(self.hand(side))
         parts.append(self.layer('front'))
         tr = 'translate(%s) scale(%s,%s)' % (pt((self.x, self.y)),
-                                             n(-self.s if self.flip else self.s) if True else '',
-                                             n(self.s))
-        tr = 'translate(%s) scale(%s,%s)' % (pt((self.x, self.y)),
                                              ('%.3f' % (-self.s if self.flip else self.s)).rstrip('0').rstrip('.'),
                                              ('%.3f' % self.s).rstrip('0').rstrip('.'))
         return G(''.join(parts), tr)
@@ -684,7 +681,7 @@ def wave_pair():
             '<stop offset="0" stop-color="#fffbe6"/>'
             '<stop offset="0.75" stop-color="#fff1c9"/>'
             '<stop offset="1" stop-color="#ffe3a6"/></radialGradient>')
-    body = C(120, 120, 112, fill='url(#glow)', stroke='#ffd98a', stroke_width=3)
+    body = C(120, 120, 114, fill='url(#glow)')
     body += E(120, 204, 68, 9, fill='#f4d391', opacity=0.8)
     ph = Fig(PHEVOS, 78, 205, 1.38, tilt=-4,
              arms={'l': dict(hand=(-30, -98), bend=5),
@@ -726,6 +723,20 @@ BOTTOM = ' L238.5,178.5 A20,20 0 0 1 218.5,198.5 L21.5,198.5 A20,20 0 0 1 1.5,17
 
 def card(fill):
     return R(CX0, CY0, CX1 - CX0, CY1 - CY0, CR, fill=fill)
+
+
+def card_x(y):
+    """Left and right edge of the card at height y."""
+    d = max(0.0, max(CY0 + CR - y, y - (CY1 - CR)))
+    inset = CR - math.sqrt(max(0.0, CR * CR - d * d)) if d else 0.0
+    return CX0 + inset, CX1 - inset
+
+
+def card_y(x):
+    """Top and bottom edge of the card at x."""
+    d = max(0.0, max(CX0 + CR - x, x - (CX1 - CR)))
+    inset = CR - math.sqrt(max(0.0, CR * CR - d * d)) if d else 0.0
+    return CY0 + inset, CY1 - inset
 
 
 def card_edge():
@@ -818,7 +829,6 @@ def sport_doc(body, defs=''):
 def ball_baseball(x, y, r, fill=WHITE, seam='#e23b3b', sw=2.2):
     out = C(x, y, r, fill=fill, stroke=INK, stroke_width=sw)
     for side in (-1, 1):
-        cx = x + side * r * 1.25
         d = 'M%s Q%s %s' % (pt((x + side * r * 0.48, y - r * 0.86)),
                              pt((x + side * r * 0.12, y)),
                              pt((x + side * r * 0.48, y + r * 0.86)))
@@ -832,7 +842,6 @@ def ball_baseball(x, y, r, fill=WHITE, seam='#e23b3b', sw=2.2):
                                    pt((xx + r * 0.14, yy + r * 0.08)))
         out += P(ticks, fill='none', stroke=seam, stroke_width=max(0.9, r * 0.09),
                  stroke_linecap='round')
-        del cx
     out += P('M%s A%s,%s 0 0 1 %s' % (pt((x - r * 0.6, y - r * 0.35)), n(r * 0.7),
                                       n(r * 0.7), pt((x - r * 0.2, y - r * 0.68))),
              fill='none', stroke=WHITE, stroke_width=max(1.2, r * 0.16),
@@ -853,10 +862,6 @@ def ball_tennis(x, y, r, sw=2.2):
 def ball_basket(x, y, r, sw=2.4):
     lw = max(1.2, r * 0.11)
     return (C(x, y, r, fill='#f27a2a', stroke=INK, stroke_width=sw) +
-            P('M%s A%s,%s 0 0 1 %s' % (pt((x + r * 0.45, y - r * 0.3)), n(r), n(r),
-                                       pt((x + r * 0.55, y + r * 0.8))),
-              fill='none', stroke='#ffb37a', stroke_width=lw * 1.6, stroke_linecap='round',
-              opacity=0) +
             P('M%s L%s M%s L%s M%s Q%s %s M%s Q%s %s' % (
                 pt((x - r, y)), pt((x + r, y)), pt((x, y - r)), pt((x, y + r)),
                 pt((x - r * 0.7, y - r * 0.72)), pt((x - r * 0.2, y)), pt((x - r * 0.7, y + r * 0.72)),
@@ -889,10 +894,6 @@ def ball_football(x, y, r, sw=2.4):
     out += P(lines, fill='none', stroke=INK, stroke_width=max(1, r * 0.08))
     # keep the patches inside the ball outline
     out += C(x, y, r + sw * 0.2, fill='none', stroke=INK, stroke_width=sw)
-    out += P('M%s A%s,%s 0 0 1 %s' % (pt((x - r * 0.74, y + r * 0.05)), n(r * 0.75),
-                                      n(r * 0.75), pt((x - r * 0.48, y - r * 0.56))),
-             fill='none', stroke='#dfe6f2', stroke_width=max(1, r * 0.12),
-             stroke_linecap='round', opacity=0)
     return out
 
 
@@ -1110,7 +1111,8 @@ def pistol(sw):
 
 
 def ribbon_stick(sw, col='#ff5fa2'):
-    d = 'M0,-22 Q-16,-46 4,-52 Q24,-56 16,-36 Q6,-18 -12,-30 Q-30,-44 -20,-64 Q-12,-78 6,-80'
+    d = ('M0,-22 Q-16,-46 4,-52 Q24,-56 16,-36 Q6,-18 -12,-30 Q-30,-44 -20,-64 '
+         'Q-12,-78 6,-80 Q20,-81 26,-90')
     return (L(0, 2, 0, -22, stroke=INK, stroke_width=2 + sw, stroke_linecap='round') +
             L(0, 2, 0, -22, stroke=WHITE, stroke_width=2, stroke_linecap='round') +
             P(d, fill='none', stroke=INK, stroke_width=4 + sw * 1.2, stroke_linecap='round',
@@ -1141,8 +1143,8 @@ def sc_baseball():
     b += band(128, '#8fd46a')                          # outfield grass
     for i in range(6):
         x = 1.5 + i * 40
-        b += P('M%s L%s L%s L%s Z' % (pt((x + 18, 128)), pt((x + 38, 128)), pt((x + 30, 198.5)),
-                                      pt((x + 5, 198.5))), fill='#a3de7e')
+        b += P('M%s L%s L%s L%s Z' % (pt((x + 18, 128)), pt((x + 38, 128)), pt((x + 34, 160)),
+                                      pt((x + 12, 160))), fill='#a3de7e')
     b += band('M1.5,160 Q120,138 238.5,160', '#e3a868')  # infield dirt
     b += P('M42,183 L62,183 L66,189 L52,194 L38,189 Z', fill=WHITE, stroke=INK,
            stroke_width=2, stroke_linejoin='round')     # home plate
@@ -1362,10 +1364,10 @@ def sc_weightlifting():
     for x in (30, 90, 150, 210):
         b += C(x, 20, 10, fill='#fff9d6', opacity=0.9)
     b += band(150, '#6a5a8a')
-    b += P('M14,156 L226,156 L236,190 L4,190 Z', fill='#e0a868', stroke=INK,
+    b += P('M16,156 L224,156 L233,186 L7,186 Z', fill='#e0a868', stroke=INK,
            stroke_width=2.4, stroke_linejoin='round')
     for x in (60, 120, 180):
-        b += L(x, 156, x + (x - 120) * 0.12, 190, stroke='#c98d52', stroke_width=1.6)
+        b += L(x, 156, x + (x - 120) * 0.12, 186, stroke='#c98d52', stroke_width=1.6)
     out = ''
     for who, x, flip in ((PHEVOS, 64, False), (ATHENA, 176, True)):
         s = 0.9
@@ -1467,10 +1469,10 @@ def sc_football():
     b += R(1.5, 86, 237, 30, fill='#7b80ab')
     b += G(crowd(86, 114, 5), opacity=0.7)
     b += band(116, '#5cbf5a')
-    for i in range(0, 6, 2):
-        x0 = 1.5 + i * 40
-        b += P('M%s L%s L%s L%s Z' % (pt((x0, 116)), pt((x0 + 40, 116)),
-                                      pt((x0 + 44, 198.5)), pt((x0 + 2, 198.5))), fill='#6dcc68')
+    for i in range(3):
+        x0 = 31.5 + i * 70
+        b += P('M%s L%s L%s L%s Z' % (pt((x0, 116)), pt((x0 + 36, 116)),
+                                      pt((x0 + 40, 198.5)), pt((x0 + 2, 198.5))), fill='#6dcc68')
     b += P('M1.5,176 L238.5,170', stroke=WHITE, stroke_width=2.6)
     # goal
     gx0, gx1, gy0, gy1 = 138, 230, 58, 172
@@ -1517,7 +1519,7 @@ def sc_gymnastics():
     b = card('url(#wall)')
     b += R(1.5, 150, 237, 6, fill='#c9bff0')
     b += band(156, '#4fa8ec')                          # mat
-    b += P('M14,170 L226,170 L236,192 L4,192 Z', fill='#6fbcf4')
+    b += P('M16,170 L224,170 L231,190 L9,190 Z', fill='#6fbcf4')
     # rings
     s = 0.9
     sw = OUTW / s
@@ -1541,21 +1543,22 @@ def sc_gymnastics():
     s2 = 0.8
     sw2 = OUTW / s2
     at = Fig(ATHENA, 182, 125, s2, tilt=6,
-             arms={'r': dict(hand=(38, -94), bend=-4), 'l': dict(hand=(-34, -70), bend=4)},
+             arms={'r': dict(hand=(34, -98), bend=-4), 'l': dict(hand=(-36, -74), bend=4)},
              legs={'r': dict(foot=(4, -5), toe=-10), 'l': dict(foot=(-38, -36), toe=165)},
              face=dict(mouth='open', eyes='happy'),
-             props=[('underhands', place(ribbon_stick(sw2 / 0.75), 38, -94, -62, 0.75))])
+             props=[('underhands', place(ribbon_stick(sw2 / 0.8), -36, -74, -48, 0.8))])
     b += at.svg()
-    b += sparkle(120, 40, 6, '#ffd23c') + sparkle(226, 40, 5, '#ff5fa2')
+    b += sparkle(118, 112, 6, '#ffd23c') + sparkle(226, 40, 5, '#ff5fa2')
     return sport_doc(b, defs)
 
 
 def sc_handball():
     defs = lingrad('wall', '#fff0cf', '#fffaf0')
     b = card('url(#wall)')
-    b += R(1.5, 96, 237, 24, fill='#2f5fa8')
+    b += R(1.5, 96, 237, 22, fill='#5a4f8f')
     for x in range(12, 238, 40):
-        b += R(x, 101, 26, 14, 3, fill='#ffd23c' if (x // 40) % 2 else '#ff8a5c')
+        b += R(x, 100, 26, 14, 3, fill='#ffd23c' if (x // 40) % 2 else '#ff8a5c')
+    b += R(1.5, 117, 237, 3, fill='#9fc6f2')
     b += band(120, '#3f86d9')                          # court
     b += P('M100,198.5 Q118,132 238.5,128 L238.5,178.5 A20,20 0 0 1 218.5,198.5 Z',
            fill='#ffa94d')                               # goal area
@@ -1737,7 +1740,6 @@ def sc_sailing():
     # sails
     mast_x = 122
     b += R(mast_x - 2.5, 14, 5, 130, 2, fill='#b5743e', stroke=INK, stroke_width=2)
-    b += P('M%s L%s L%s Z' % (pt((mast_x + 8, 138)), pt((mast_x + 8, 138)), pt((mast_x + 8, 138))))
     main = 'M126,18 Q170,70 200,128 L126,128 Z'
     b += outlined(main, WHITE, 2.6)
     b += P('M126,66 Q150,70 168,76 L178,94 Q150,88 126,86 Z', fill='#ff8a1c')
@@ -1762,7 +1764,6 @@ def sc_sailing():
     hull = 'M34,132 L214,132 Q208,150 190,160 L58,160 Q40,150 34,132 Z'
     b += outlined(hull, WHITE, 2.8)
     b += P('M38,142 L210,142 Q206,148 200,152 L46,152 Q40,148 38,142 Z', fill='#2f8ff0')
-    b += P('M58,132 L214,132', stroke=INK, stroke_width=0)
     b += R(30, 128, 188, 6, 3, fill='#ff8a1c', stroke=INK, stroke_width=2.4)
     # waves in front
     b += band(wavy(160, 4, 10, 1), '#2b8fd8')
@@ -1792,11 +1793,11 @@ def sc_fencing():
     figs = []
     for who, x, flip in ((PHEVOS, 66, False), (ATHENA, 174, True)):
         f = Fig(who, x, 178, s, flip=flip, tilt=12, wear={'mask'},
-                arms={'r': dict(hand=(34, -62), bend=-3), 'l': dict(hand=(-26, -92), bend=-8)},
+                arms={'r': dict(hand=(36, -56), bend=-3), 'l': dict(hand=(-26, -92), bend=-8)},
                 legs={'r': dict(foot=(30, -6), toe=-5, bend=-3),
                       'l': dict(foot=(-22, -6), toe=195, bend=3)},
                 face=dict(mouth='open', look=(2, 0)),
-                props=[('underhands', place(foil(sw, 56), 34, -62, 78))])
+                props=[('underhands', place(foil(sw, 46), 36, -56, 64))])
         figs.append(f)
         b += shadow(x, 182, 32)
     b += figs[0].svg() + figs[1].svg()
@@ -1831,7 +1832,6 @@ def sc_rowing():
     hull = 'M8,146 L232,146 Q222,158 200,160 L40,160 Q16,158 8,146 Z'
     b += outlined(hull, '#fff3c4', 2.6)
     b += P('M14,150 L226,150 Q220,155 206,156 L34,156 Q20,155 14,150 Z', fill='#ff8a1c')
-    b += P('M226,146 L236,146', stroke=INK, stroke_width=0)
     b += speed(30, 134, 14, 3, 7, 180, w=2.2)
     # the oars dip into the water on our side
     for f, col in zip(figs, ('#2f8ff0', '#ff8a1c')):
@@ -2145,7 +2145,7 @@ def sc_taekwondo():
     defs = lingrad('wall', '#ffd9b8', '#ffeedd')
     b = card('url(#wall)')
     b += band(118, '#e8554a')
-    b += P('M24,128 L216,128 L234,198.5 L6,198.5 Z', fill='#3d7fd6')
+    b += P('M30,128 L210,128 L218.5,198.5 L21.5,198.5 Z', fill='#3d7fd6')
     s2 = 0.9
     sw2 = OUTW / s2
     at = Fig(ATHENA, 178, 178, s2, flip=True, tilt=-6, uniform=dobok('#2f8ff0', 'v'),
@@ -2177,12 +2177,12 @@ def sc_judo():
     defs = lingrad('wall', '#b9c8ff', '#dfe6ff')
     b = card('url(#wall)')
     b += band(120, '#f2c84b')
-    b += P('M30,132 L210,132 L230,198.5 L10,198.5 Z', fill='#7cc47a')
+    b += P('M34,132 L206,132 L218.5,198.5 L21.5,198.5 Z', fill='#7cc47a')
     seams = ''
     for x in (60, 90, 120, 150, 180):
         seams += 'M%s L%s ' % (pt((x, 132)), pt((x + (x - 120) * 0.22, 198.5)))
     for y in (150, 174):
-        seams += 'M%s L%s ' % (pt((30 - (y - 132) * 0.3, y)), pt((210 + (y - 132) * 0.3, y)))
+        seams += 'M%s L%s ' % (pt((34 - (y - 132) * 0.188, y)), pt((206 + (y - 132) * 0.188, y)))
     b += P(seams, fill='none', stroke='#5fa85d', stroke_width=1.4)
     # Athena throws: she bends forward and pulls
     s = 0.92
@@ -2213,12 +2213,17 @@ def sc_judo():
 
 
 def sc_volleyball():
-    defs = lingrad('wall', '#fff3d6', '#fffaf0')
-    b = card('url(#wall)')
-    b += R(1.5, 118, 237, 8, fill='#ffd08a')
-    b += band(126, '#ff9d4a')
-    b += P('M1.5,150 L238.5,150', stroke=WHITE, stroke_width=2.4)
-    b += P('M30,198.5 L58,126 M210,198.5 L182,126', stroke='#ffb97a', stroke_width=0)
+    defs = sky_defs() + lingrad('sea', '#3fb4ee', '#62c9f5')
+    b = card('url(#sky)')
+    b += C(206, 34, 14, fill='#ffe14d', stroke=INK, stroke_width=2.2)
+    b += R(1.5, 102, 237, 20, fill='url(#sea)')
+    b += P(wavy(110, 1.5, 16), fill='none', stroke=WHITE, stroke_width=1.6, opacity=0.7)
+    b += band(wavy(122, 2, 8), '#f7dc9a')
+    b += P('M22,150 L218,150 L232,192 L8,192 Z', fill='none', stroke='#e6574a',
+           stroke_width=3, stroke_linejoin='round')
+    for x, y in ((30, 170), (200, 138), (150, 186), (60, 136)):
+        b += P('M%s q3,-3 6,0' % pt((x, y)), fill='none', stroke='#d9b56a', stroke_width=1.6,
+               stroke_linecap='round')
     back, front = court_net(110, 196, 56, 134, 130, 40, hang=(38, 34), tape=WHITE)
     b += back
     s = 0.9
@@ -2279,10 +2284,13 @@ def sc_fieldhockey():
 
 
 def lane_rope(y, r, c1, c2, count):
-    out = L(1.5, y, 238.5, y, stroke=INK, stroke_width=1.6)
+    x0, x1 = card_x(y + r + 1)
+    out = L(x0, y, x1, y, stroke=INK, stroke_width=1.6)
     step = 237 / count
     for i in range(count):
         x = 1.5 + step * (i + 0.5)
+        if x - step * 0.45 < x0 or x + step * 0.45 > x1:
+            continue
         out += E(x, y, step * 0.45, r, fill=c1 if i % 3 else c2, stroke=INK,
                  stroke_width=1.2 + r * 0.12)
     return out
@@ -2293,9 +2301,10 @@ def sc_aquatics():
     b = card('#dff4ff')
     tiles = ''
     for x in range(12, 238, 14):
-        tiles += 'M%d,1.5 L%d,62 ' % (x, x)
+        tiles += 'M%s L%s ' % (pt((x, card_y(x)[0] + 0.8)), pt((x, 62)))
     for y in range(14, 62, 14):
-        tiles += 'M1.5,%d L238.5,%d ' % (y, y)
+        x0, x1 = card_x(y)
+        tiles += 'M%s L%s ' % (pt((x0 + 0.8, y)), pt((x1 - 0.8, y)))
     b += P(tiles, fill='none', stroke='#bfe6fa', stroke_width=1.4)
     flags = ''
     for i in range(8):
@@ -2368,7 +2377,6 @@ def medal(x, y, sw, col='#ffd23c'):
 
 
 def diploma_centre():
-    defs = radgrad('halo', '#fff3c4', '#fff3c4', r=0.5)
     defs = ('<radialGradient id="halo" cx="0.5" cy="0.5" r="0.5">'
             '<stop offset="0" stop-color="#fff1bf"/>'
             '<stop offset="0.7" stop-color="#fff1bf" stop-opacity="0.8"/>'
@@ -2386,26 +2394,26 @@ def diploma_centre():
                       (79.5 + 34 * math.cos(a + 0.05), 92 + 34 * math.sin(a + 0.05))]) + ' '
     b += P(rays, fill='#ffe08a', opacity=0.55)
     # the wreath of olive around them
-    b += olive_branch(26, 168, 10, 92, 0.12, 6, 1.3, -1)
-    b += olive_branch(133, 168, 149, 92, -0.12, 6, 1.3, 1)
-    b += E(79.5, 176, 54, 6, fill=INK, opacity=0.13)
+    b += olive_branch(28, 166, 17, 94, 0.12, 6, 1.3, -1)
+    b += olive_branch(131, 166, 142, 94, -0.12, 6, 1.3, 1)
+    b += E(79.5, 169, 54, 6, fill=INK, opacity=0.13)
     s = 1.0
     sw = OUTW / s
-    ph = Fig(PHEVOS, 51, 172, s, tilt=-3, wear={'wreath'},
+    ph = Fig(PHEVOS, 51, 165, s, tilt=-3, wear={'wreath'},
              arms={'r': dict(hand=(28, -38), bend=-4), 'l': dict(hand=(-30, -100), bend=5)},
              legs={'l': dict(foot=(-9, -6), toe=195), 'r': dict(foot=(9, -6), toe=-15)},
              face=dict(mouth='open', eyes='happy'),
              props=[('overbody', medal(0, -48, sw))])
-    at = Fig(ATHENA, 108, 172, s, flip=True, tilt=-3, wear={'wreath'},
+    at = Fig(ATHENA, 108, 165, s, flip=True, tilt=-3, wear={'wreath'},
              arms={'r': dict(hand=(28, -38), bend=-4), 'l': dict(hand=(-30, -100), bend=5)},
              legs={'l': dict(foot=(-9, -6), toe=195), 'r': dict(foot=(9, -6), toe=-15)},
              face=dict(mouth='open', look=(0.5, 0)),
              props=[('overbody', medal(0, -48, sw))])
     b += ph.svg() + at.svg()
     # a garland of olive at their feet
-    b += olive_branch(79.5, 191, 8, 174, -0.12, 7, 1.3, -1)
-    b += olive_branch(79.5, 191, 151, 174, 0.12, 7, 1.3, 1)
-    b += C(79.5, 189, 4.5, fill='#e8313a', stroke=INK, stroke_width=1.5)
+    b += olive_branch(79.5, 184, 16, 174, -0.12, 7, 1.3, -1)
+    b += olive_branch(79.5, 184, 143, 174, 0.12, 7, 1.3, 1)
+    b += C(79.5, 183, 4.5, fill='#e8313a', stroke=INK, stroke_width=1.5)
     b += sparkle(18, 40, 6, '#ffc53d') + sparkle(141, 36, 6, '#ffc53d') + \
         sparkle(79.5, 20, 8, '#ffd23c') + sparkle(40, 18, 3.5, '#5cc8ff') + \
         sparkle(120, 16, 3.5, '#ff8a1c')

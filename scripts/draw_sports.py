@@ -2072,7 +2072,7 @@ def sc_shooting():
              arms={'l': dict(hand=(16, -64), bend=6), 'r': dict(hand=(40, -68), bend=-4)},
              legs={'l': dict(foot=(-13, -6), toe=195), 'r': dict(foot=(13, -6), toe=-15)},
              face=dict(mouth='smile', eyes='wink', look=(3, 0), brows=True),
-             props=[('overbody', place(rifle(sw), 6, -66, 0, 0.8))])
+             props=[('overbody', place(rifle(sw / 0.74), 4, -66, 0, 0.74))])
     b += shadow(122, 153, 22)
     b += ph.svg()
     # Athena with her air pistol in the front lane

@@ -378,11 +378,31 @@ void PracticeScreen::writeBackOperands(const Judgement &judgement)
     }
 }
 
-void PracticeScreen::refuseOverflow(QLineEdit *field)
+void PracticeScreen::refuseOverflow(Field overflowed, QLineEdit *answer)
 {
     platform().messageBox(QString::fromUtf8(kOverflowMessage));
-    if (field)
-        field->setFocus();
+    // The pupil is taken to the text that did not fit; a result that did not fit, to the operands.
+    QLineEdit *culprit = overflowed == Field::Answer      ? answer
+                         : overflowed == Field::Remainder ? m_remainder
+                         : overflowed == Field::Second    ? m_second
+                                                          : m_first;
+    culprit->setFocus();
+}
+
+bool PracticeScreen::beginReward(const Exercise &exercise, bool releasesClear, std::optional<QStringView> athensStory)
+{
+    // The score is read before anything happens, so an unreadable one changes nothing.
+    if (!numericValue(m_score->text())) {
+        platform().messageBox(QString::fromUtf8(kOverflowMessage));
+        return false;
+    }
+    platform().beep();
+    if (releasesClear)
+        m_clear->setEnabled(true);
+    showPraiseWord(exercise.word);
+    showMascot(athensStory);
+    exercise.check->setEnabled(false);
+    return true;
 }
 
 bool PracticeScreen::raiseScoreAndAward()
@@ -423,9 +443,7 @@ void PracticeScreen::checkOperation(Operation operation)
 
     switch (judgement.verdict) {
     case Verdict::Overflow:
-        refuseOverflow(judgement.overflowed == Field::Answer   ? exercise.answer
-                       : judgement.overflowed == Field::Second ? m_second
-                                                               : m_first);
+        refuseOverflow(judgement.overflowed, exercise.answer);
         return;
     case Verdict::ZeroOperand:
         platform().messageBox(kZeroOperandMessage);
@@ -440,19 +458,11 @@ void PracticeScreen::checkOperation(Operation operation)
         break;
     }
 
-    if (!numericValue(m_score->text())) {
-        refuseOverflow(nullptr);
-        return;
-    }
-    platform().beep();
     const bool lastExercise = operation == Operation::Product && m_design.rightProductReleasesClear;
-    if (lastExercise)
-        m_clear->setEnabled(true);
-    showPraiseWord(exercise.word);
-    showMascot(operation == Operation::Sum && m_design.sumTellsAthensWithFullStop
-                   ? std::optional<QStringView>(kAthensStoryWithFullStop)
-                   : std::nullopt);
-    exercise.check->setEnabled(false);
+    const bool athensWithFullStop = operation == Operation::Sum && m_design.sumTellsAthensWithFullStop;
+    if (!beginReward(exercise, lastExercise,
+                     athensWithFullStop ? std::optional<QStringView>(kAthensStoryWithFullStop) : std::nullopt))
+        return;
     if (operation != Operation::Product || m_design.rightProductMovesFocus)
         next->setFocus();
     raiseScoreAndAward();
@@ -486,10 +496,7 @@ void PracticeScreen::cmdypoloipo_Click()
 
     switch (judgement.verdict) {
     case Verdict::Overflow:
-        refuseOverflow(judgement.overflowed == Field::Answer      ? m_division.answer
-                       : judgement.overflowed == Field::Remainder ? m_remainder
-                       : judgement.overflowed == Field::Second    ? m_second
-                                                                  : m_first);
+        refuseOverflow(judgement.overflowed, m_division.answer);
         return;
     case Verdict::ZeroOperand:
         platform().messageBox(kZeroOperandMessage);
@@ -505,14 +512,8 @@ void PracticeScreen::cmdypoloipo_Click()
         break;
     }
 
-    if (!numericValue(m_score->text())) {
-        refuseOverflow(nullptr);
+    if (!beginReward(m_division, false, std::nullopt))
         return;
-    }
-    platform().beep();
-    showPraiseWord(m_division.word);
-    showMascot(std::nullopt);
-    m_division.check->setEnabled(false);
     if (!raiseScoreAndAward())
         m_clear->setEnabled(true);
 }

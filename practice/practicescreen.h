@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practice/arithmetic.h"
+#include "practice/judge.h"
 #include "practice/problems.h"
 #include "shell/screen.h"
 
@@ -50,9 +51,12 @@ private:
     void buildExercise(Operation operation, int row);
     void enableChecks();
     void checkOperation(Operation operation);
-    void writeBackOperands(const struct Judgement &judgement);
-    void refuseOverflow(QLineEdit *field);
-    void rewardRightResult(QLabel *word, std::optional<QStringView> athensStory);
+    void writeBackOperands(const Judgement &judgement);
+    void refuseOverflow(Field overflowed, QLineEdit *answer);
+    /// The first steps of a right result: beep, praise word, mascot, and the check button disabled.
+    /// False when the score cannot be read, and then nothing has changed.
+    bool beginReward(const Exercise &exercise, bool releasesClear, std::optional<QStringView> athensStory);
+    /// Returns whether the diploma award took place (the screen is then closed).
     bool raiseScoreAndAward();
 
     void clearMascot();

@@ -86,6 +86,12 @@ void FakePlatform::scriptDraws(int n, std::initializer_list<int> values)
         m_uniform.push_back(uniformFor(value, n));
 }
 
+void FakePlatform::useRandomDraws(unsigned seed)
+{
+    m_generator.seed(seed);
+    uniformSource = [this] { return std::uniform_real_distribution<double>(0.0, 1.0)(m_generator); };
+}
+
 void FakePlatform::forget()
 {
     messages.clear();

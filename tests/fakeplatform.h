@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <functional>
+#include <random>
 #include <vector>
 
 namespace kalyxteron::test {
@@ -31,6 +32,8 @@ public:
 
     /// Queues uniform values that make the next draws of one of n come out as `values`.
     void scriptDraws(int n, std::initializer_list<int> values);
+    /// Answers the draws nobody scripted with a seeded pseudo-random sequence.
+    void useRandomDraws(unsigned seed);
     /// Forgets everything recorded so far (not the scripted values).
     void forget();
     /// Queues raw uniform values.
@@ -53,6 +56,7 @@ public:
 
 private:
     std::deque<double> m_uniform;
+    std::mt19937_64 m_generator;
 };
 
 /// The object names of the visible top-level screens.

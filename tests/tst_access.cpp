@@ -6,7 +6,6 @@
 #include <QMenuBar>
 
 #include <memory>
-#include <random>
 
 using namespace kalyxteron;
 using namespace kalyxteron::test;
@@ -103,7 +102,7 @@ private slots:
     void init()
     {
         m_fake = std::make_unique<FakePlatform>();
-        m_fake->uniformSource = [this] { return m_uniform(m_generator); };
+        m_fake->useRandomDraws(7);
     }
     void cleanup() { m_fake.reset(); }
 
@@ -118,8 +117,6 @@ private slots:
 
 private:
     std::unique_ptr<FakePlatform> m_fake;
-    std::mt19937_64 m_generator{7};
-    std::uniform_real_distribution<double> m_uniform{0.0, 1.0};
 };
 
 void TestAccess::everyControlHasAName_data()

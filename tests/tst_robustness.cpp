@@ -5,7 +5,6 @@
 #include <QTimer>
 
 #include <memory>
-#include <random>
 
 using namespace kalyxteron;
 using namespace kalyxteron::test;
@@ -65,7 +64,7 @@ private slots:
     void init()
     {
         m_fake = std::make_unique<FakePlatform>();
-        m_fake->uniformSource = [this] { return m_uniform(m_generator); };
+        m_fake->useRandomDraws(8122026);
     }
     void cleanup() { m_fake.reset(); }
 
@@ -76,8 +75,6 @@ private slots:
 
 private:
     std::unique_ptr<FakePlatform> m_fake;
-    std::mt19937_64 m_generator{8122026};
-    std::uniform_real_distribution<double> m_uniform{0.0, 1.0};
 };
 
 void TestRobustness::practiceChecksReadHostileText_data()

@@ -3,7 +3,6 @@
 #include <QFile>
 
 #include <memory>
-#include <random>
 
 using namespace kalyxteron;
 using namespace kalyxteron::test;
@@ -43,7 +42,7 @@ private slots:
     void init()
     {
         m_fake = std::make_unique<FakePlatform>();
-        m_fake->uniformSource = [this] { return m_uniform(m_generator); };
+        m_fake->useRandomDraws(42);
     }
     void cleanup() { m_fake.reset(); }
 
@@ -56,8 +55,6 @@ private:
     void gameChecks(int count);
 
     std::unique_ptr<FakePlatform> m_fake;
-    std::mt19937_64 m_generator{42};
-    std::uniform_real_distribution<double> m_uniform{0.0, 1.0};
 };
 
 void TestSoak::roundOfScreens(int count)

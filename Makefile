@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize fuzz fuzz-long screenshots clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-long screenshots contact-sheet clean
 
 all: build
 
@@ -48,6 +48,10 @@ fuzz-long: fuzz
 # Renders every screen to PNG files under build/screenshots.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/scripts/screenshots $(BUILD)/screenshots
+
+# Renders every picture at the size it is shown into build/contact-sheet.png.
+contact-sheet: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/scripts/contactsheet $(BUILD)/contact-sheet.png
 
 clean:
 	rm -rf $(BUILD)

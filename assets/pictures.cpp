@@ -109,4 +109,24 @@ QStringList allPicturePaths()
     return paths;
 }
 
+QSize shownSize(const QString &picturePath)
+{
+    // The game's mascot and sport panels inside their borders, the diploma centre, the screens.
+    constexpr QSize kMascotArea{315, 316};
+    constexpr QSize kSportArea{305, 264};
+    constexpr QSize kCentre{159, 197};
+    constexpr QSize kIcon{256, 256};
+    if (picturePath == path(kOthers[std::size_t(Picture::HomeBackground)]))
+        return {809, 588};
+    if (picturePath == path(kOthers[std::size_t(Picture::CreditsBackground)]))
+        return {809, 595};
+    if (picturePath == path(kOthers[std::size_t(Picture::DiplomaCentre)]))
+        return kCentre;
+    if (picturePath == path(kOthers[std::size_t(Picture::Icon)]))
+        return kIcon;
+    if (picturePath.contains(QLatin1String("/sports/")))
+        return kSportArea;
+    return kMascotArea;
+}
+
 } // namespace kalyxteron

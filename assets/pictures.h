@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 // Which picture shows what: every image box of every screen names one of these.
@@ -61,5 +62,8 @@ QString describe(Picture picture);
 
 /// Every embedded picture, for checks that load them all.
 QStringList allPicturePaths();
+
+/// The largest size at which a picture is shown on any screen, in pixels.
+QSize shownSize(const QString &picturePath);
 
 } // namespace kalyxteron

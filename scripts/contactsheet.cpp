@@ -1,0 +1,62 @@
+// Renders every picture of the program at the size it is shown, with its file
+// name under it, into one PNG:  contactsheet OUTPUT.png [device-pixel-ratio]
+#include "assets/pictures.h"
+#include "shell/picturebox.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = QGuiApplication::arguments();
+    const QString output = args.size() > 1 ? args[1] : QStringLiteral("contact-sheet.png");
+    const qreal ratio = args.size() > 2 ? args[2].toDouble() : 1.0;
+
+    constexpr int kSheetWidth = 1700;
+    constexpr int kGap = 14;
+    constexpr int kCaption = 22;
+    const QStringList pictures = kalyxteron::allPicturePaths();
+
+    // Lay the pictures out in rows, left to right.
+    QList<QRect> places;
+    int x = kGap;
+    int y = kGap;
+    int rowHeight = 0;
+    for (const QString &picture : pictures) {
+        const QSize size = kalyxteron::shownSize(picture);
+        if (x + size.width() + kGap > kSheetWidth) {
+            x = kGap;
+            y += rowHeight + kCaption + kGap;
+            rowHeight = 0;
+        }
+        places << QRect(QPoint(x, y), size);
+        x += size.width() + kGap;
+        rowHeight = std::max(rowHeight, size.height());
+    }
+    const int height = y + rowHeight + kCaption + kGap;
+
+    QImage sheet(QSize(kSheetWidth, height) * ratio, QImage::Format_ARGB32_Premultiplied);
+    sheet.setDevicePixelRatio(ratio);
+    sheet.fill(QColor(250, 250, 245));
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < pictures.size(); ++i) {
+        const QRect box = places[i];
+        painter.setPen(QColor(200, 200, 200));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        kalyxteron::paintPicture(painter, pictures[i], box);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(box.left(), box.bottom() + 2, box.width(), kCaption), Qt::AlignCenter,
+                         QFileInfo(pictures[i]).fileName());
+    }
+    painter.end();
+    const bool saved = sheet.save(output);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(output));
+    return saved ? 0 : 1;
+}

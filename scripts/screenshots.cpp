@@ -11,8 +11,8 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMetaObject>
-#include <QTimer>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cmath>
 #include <cstdio>

@@ -1,3 +1,4 @@
+#include "diploma/diplomascreen.h"
 #include "game/gamescreen.h"
 #include "shell/homescreen.h"
 #include "shell/instructionsscreen.h"
@@ -30,7 +31,7 @@ Screen *createScreen(ScreenId id)
     case ScreenId::Diploma5:
     case ScreenId::Diploma6:
     case ScreenId::MascotDiploma:
-        break;
+        return new DiplomaScreen(id);
     }
     return nullptr;
 }

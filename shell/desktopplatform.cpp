@@ -6,9 +6,11 @@
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -44,6 +46,57 @@ QWidget *clientAreaOf(QWidget *form)
     return form;
 }
 
+// The printer's paint engine behind a device that is not a QPrinter.
+// QWidget::render() turns widgets into a screen-resolution bitmap when it paints
+// on a printer, but paints them as they are - vector text and pictures - on any
+// other device; through this surface the printer gets the latter.
+class PrinterSurface : public QPaintDevice {
+public:
+    explicit PrinterSurface(QPrinter &printer) : m_printer(printer) {}
+    QPaintEngine *paintEngine() const override { return m_printer.paintEngine(); }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return m_printer.width();
+        case PdmHeight:
+            return m_printer.height();
+        case PdmWidthMM:
+            return m_printer.widthMM();
+        case PdmHeightMM:
+            return m_printer.heightMM();
+        case PdmNumColors:
+            return m_printer.colorCount();
+        case PdmDepth:
+            return m_printer.depth();
+        case PdmDpiX:
+            return m_printer.logicalDpiX();
+        case PdmDpiY:
+            return m_printer.logicalDpiY();
+        case PdmPhysicalDpiX:
+            return m_printer.physicalDpiX();
+        case PdmPhysicalDpiY:
+            return m_printer.physicalDpiY();
+        case PdmDevicePixelRatio:
+            return qRound(m_printer.devicePixelRatio());
+        case PdmDevicePixelRatioScaled:
+            return qRound(m_printer.devicePixelRatio() * devicePixelRatioFScale());
+        }
+        return QPaintDevice::metric(metric);
+    }
+
+private:
+    QPrinter &m_printer;
+};
+
+// The print job's name: the window's caption without its runs of blanks.
+QString documentName(QWidget *area)
+{
+    return area->window()->windowTitle().simplified();
+}
+
 } // namespace
 
 void DesktopPlatform::messageBox(const QString &text)
@@ -67,53 +120,80 @@ void DesktopPlatform::endProgram()
     QCoreApplication::exit(0);
 }
 
-bool paintFormOnPrinter(QWidget *form, QPrinter &printer)
+QRectF fitOnPage(QSizeF form, QSizeF page)
 {
+    if (form.isEmpty() || page.isEmpty())
+        return QRectF();
+    const QSizeF fitted = form.scaled(page, Qt::KeepAspectRatio);
+    return QRectF(QPointF((page.width() - fitted.width()) / 2, (page.height() - fitted.height()) / 2), fitted);
+}
+
+bool paintFormOnPrinter(QWidget *area, QPrinter &printer)
+{
+    PrinterSurface surface(printer);
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&surface))
         return false;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QSize size = form->size();
-    const double scale = std::min(page.width() / double(size.width()), page.height() / double(size.height()));
-    painter.translate((page.width() - size.width() * scale) / 2, (page.height() - size.height() * scale) / 2);
-    painter.scale(scale, scale);
-    form->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    // The painter's origin is the top left of the printable area.
+    const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    const QRectF target = fitOnPage(area->size(), page);
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / area->width(), target.height() / area->height());
+    area->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     const bool ended = painter.end();
     return ended && printer.printerState() != QPrinter::Error;
 }
 
-QString fallbackPdfPath(const QString &documentsFolder, const QString &stamp)
+QString fallbackPdfPath(const QString &folder, const QDateTime &when)
 {
-    return QDir(documentsFolder).filePath(QStringLiteral("Δίπλωμα %1.pdf").arg(stamp));
+    const QDir dir(folder);
+    const QString stem = QStringLiteral("Δίπλωμα %1 στις %2")
+                             .arg(when.toString(QStringLiteral("yyyy-MM-dd")), when.toString(QStringLiteral("HH.mm.ss")));
+    QString path = dir.filePath(stem + QStringLiteral(".pdf"));
+    // Two prints within the same second must not overwrite each other.
+    for (int copy = 2; QFileInfo::exists(path); ++copy)
+        path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(stem).arg(copy));
+    return path;
+}
+
+bool saveFormAsPdf(QWidget *area, const QString &path)
+{
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setPageOrientation(QPageLayout::Landscape);
+    pdf.setDocName(documentName(area));
+    pdf.setCreator(QString::fromLatin1(kApplicationTitle));
+    return paintFormOnPrinter(area, pdf) && QFileInfo(path).size() > 0;
 }
 
 void DesktopPlatform::printForm(QWidget *form)
 {
     QWidget *area = clientAreaOf(form);
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (!defaultPrinter.isNull()) {
-        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-        printer.setPageOrientation(QPageLayout::Landscape);
-        printer.setDocName(area->window()->windowTitle().trimmed());
-        if (!paintFormOnPrinter(area, printer))
-            messageBox(QString::fromUtf8(kPrintFailedMessage));
+    if (defaultPrinter.isNull()) {
+        saveInsteadOfPrinting(area);
         return;
     }
+    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(documentName(area));
+    printer.setCreator(QString::fromLatin1(kApplicationTitle));
+    if (!paintFormOnPrinter(area, printer))
+        messageBox(QString::fromUtf8(kPrintFailedMessage));
+}
 
+void DesktopPlatform::saveInsteadOfPrinting(QWidget *area)
+{
     // No printer: keep the diploma as a PDF where the pupil's documents are.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QDir().mkpath(folder))
         folder = QDir::homePath();
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
-    const QString path = fallbackPdfPath(folder, stamp);
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setPageOrientation(QPageLayout::Landscape);
-    if (paintFormOnPrinter(area, pdf))
+    const QString path = fallbackPdfPath(folder, QDateTime::currentDateTime());
+    if (saveFormAsPdf(area, path))
         messageBox(QString::fromUtf8(kSavedAsPdfMessage).arg(QDir::toNativeSeparators(path)));
     else
-        messageBox(QString::fromUtf8(kPrintFailedMessage));
+        messageBox(QString::fromUtf8(kSaveFailedMessage).arg(QDir::toNativeSeparators(folder)));
 }
 
 double DesktopPlatform::secondsSinceMidnight()

@@ -18,4 +18,9 @@ inline constexpr char kPrintFailedMessage[] =
 inline constexpr char kSavedAsPdfMessage[] =
     "Δεν βρέθηκε εκτυπωτής. Το δίπλωμα αποθηκεύτηκε ως αρχείο PDF εδώ:\n%1";
 
+// %1: the folder the file should have gone to.
+inline constexpr char kSaveFailedMessage[] =
+    "Δεν βρέθηκε εκτυπωτής και το δίπλωμα δεν μπόρεσε να αποθηκευτεί ως αρχείο PDF στον φάκελο:\n%1\n"
+    "Ό,τι γράψατε στο δίπλωμα δεν χάθηκε.";
+
 } // namespace kalyxteron

@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize fuzz fuzz-long screenshots contact-sheet clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-long screenshots contact-sheet package clean
 
 all: build
 
@@ -52,6 +52,10 @@ screenshots: build
 # Renders every picture at the size it is shown into build/contact-sheet.png.
 contact-sheet: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/scripts/contactsheet $(BUILD)/contact-sheet.png
+
+# Builds the Debian package, $(BUILD)/kalyxteron_<version>_<architecture>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)

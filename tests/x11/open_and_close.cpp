@@ -1,0 +1,83 @@
+// Starts a program on the X display in $DISPLAY, waits for its window to be
+// mapped, closes that window as its close control would, and checks that the
+// program then ends by itself with exit code 0, quickly and without a bell:
+//   open_and_close TITLE_PREFIX PROGRAM [ARGUMENT...]
+#include "x11session.h"
+
+#include <cstdio>
+#include <exception>
+
+using namespace kalyxteron::x11;
+using std::chrono::duration;
+using std::chrono::seconds;
+
+namespace {
+
+constexpr seconds kWindowWithin{20}; // generous: a loaded CI machine starting a cold program
+constexpr seconds kExitWithin{3};
+constexpr int kUsage = 2;
+
+double millisecondsBetween(Clock::time_point from, Clock::time_point to)
+{
+    return duration<double, std::milli>(to - from).count();
+}
+
+int check(const std::string &title, const std::vector<std::string> &command)
+{
+    Session session;
+    Clock::time_point started;
+    const pid_t pid = launch(command, started);
+
+    const auto mapped = session.waitForMapped(title, started + kWindowWithin);
+    if (!mapped) {
+        std::printf("FAIL: no window titled \"%s...\" was mapped within %lld s\n", title.c_str(),
+                    static_cast<long long>(kWindowWithin.count()));
+        terminate(pid);
+        return 1;
+    }
+    std::printf("window \"%s\" mapped %.0f ms after the start\n", session.titleOf(mapped->window).c_str(),
+                millisecondsBetween(started, mapped->mappedAt));
+    const int bellsBefore = session.bells();
+
+    const Clock::time_point closed = Clock::now();
+    session.askToClose(mapped->window);
+    int signal = 0;
+    const auto code = waitForExit(pid, closed + kExitWithin, &signal);
+    if (!code) {
+        if (signal != 0) {
+            std::printf("FAIL: the program was ended by signal %d after its window was closed\n", signal);
+        } else {
+            std::printf("FAIL: the program was still running %lld s after its window was closed\n",
+                        static_cast<long long>(kExitWithin.count()));
+            terminate(pid);
+        }
+        return 1;
+    }
+    std::printf("exited with code %d, %.0f ms after the window was closed\n", *code,
+                millisecondsBetween(closed, Clock::now()));
+    // The server destroys a client's windows after its last request: then all its bells are in.
+    session.waitForDestroyed(mapped->window, Clock::now() + kExitWithin);
+    session.sync();
+    const int bells = session.bells() - bellsBefore;
+    if (bells != 0)
+        std::printf("FAIL: the program rang the bell on closing (%d bells)\n", bells);
+    if (*code != 0)
+        std::printf("FAIL: exit code %d, not 0\n", *code);
+    return *code == 0 && bells == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: open_and_close TITLE_PREFIX PROGRAM [ARGUMENT...]\n");
+        return kUsage;
+    }
+    try {
+        return check(argv[1], std::vector<std::string>(argv + 2, argv + argc));
+    } catch (const std::exception &error) {
+        std::printf("FAIL: %s\n", error.what());
+        return 1;
+    }
+}

@@ -25,6 +25,10 @@ add_custom_command(
     COMMENT "Rendering the icon at ${KALYXTERON_ICON_SIZES} pixels"
     VERBATIM)
 add_custom_target(icons ALL DEPENDS ${_icon_pngs})
+# The program's windows take their icon from the small ones: no SVG is drawn when a window opens.
+set(_window_icon_pngs ${_icon_pngs})
+list(FILTER _window_icon_pngs INCLUDE REGEX "/(16|32|48|64)x")
+qt_add_resources(kalyxteron_gui "icon" PREFIX "/icon" BASE ${_icon_folder} FILES ${_window_icon_pngs})
 
 install(TARGETS kalyxteron RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${KALYXTERON_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -1,6 +1,6 @@
 #include "shell/screen.h"
 
-#include "assets/pictures.h"
+#include "shell/application.h"
 #include "shell/platform.h"
 
 #include <QCloseEvent>
@@ -15,7 +15,7 @@ Screen::Screen(ScreenId id, const QString &caption, QSize clientSize)
 {
     setObjectName(screenName(id));
     setWindowTitle(caption);
-    setWindowIcon(QIcon(picturePath(Picture::Icon)));
+    setWindowIcon(programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setFixedSize(clientSize);

@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize fuzz fuzz-long screenshots contact-sheet package clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-long screenshots contact-sheet package bench clean
 
 all: build
 
@@ -56,6 +56,12 @@ contact-sheet: build
 # Builds the Debian package, $(BUILD)/kalyxteron_<version>_<architecture>.deb.
 package: build
 	cmake --build $(BUILD) --target package
+
+# Measures start-up and memory against a plain Qt window, hand-overs, a right answer and
+# printing. Not a test: it prints figures. RUNS=n sets how many start-ups of each.
+RUNS ?= 20
+bench: build
+	tests/bench/run $(BUILD) $(RUNS)
 
 clean:
 	rm -rf $(BUILD)

@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize fuzz fuzz-long screenshots contact-sheet package bench clean
+.PHONY: all deps configure build run test test-sanitize fuzz fuzz-long screenshots contact-sheet docs-screenshots package bench clean
 
 all: build
 
@@ -52,6 +52,11 @@ screenshots: build
 # Renders every picture at the size it is shown into build/contact-sheet.png.
 contact-sheet: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/scripts/contactsheet $(BUILD)/contact-sheet.png
+
+# Refreshes the screenshots the README shows, under docs/screenshots.
+docs-screenshots: build
+	rm -f docs/screenshots/*.png
+	QT_QPA_PLATFORM=offscreen $(BUILD)/scripts/screenshots docs/screenshots
 
 # Builds the Debian package, $(BUILD)/kalyxteron_<version>_<architecture>.deb.
 package: build

@@ -89,9 +89,6 @@ const QColor kGold{205, 150, 20};
 constexpr int kThinFrame = 3;
 constexpr int kThickFrame = 6;
 
-constexpr Corner kNoCorner{Sport::Baseball, u""};
-constexpr std::array<Corner, 4> kNoCorners{kNoCorner, kNoCorner, kNoCorner, kNoCorner};
-
 const std::array<DiplomaDesign, 7> kDiplomas{{
     {ScreenId::Diploma0, kTitle, 103, u"1/6", kPracticeSize, Artwork::Sports,
      {{{Sport::Sailing, u"Ιστιοπλοϊα"}, {Sport::Fencing, u"Ξιφασκία"}, {Sport::Badminton, u"Μπάτμιντον"},
@@ -123,7 +120,7 @@ const std::array<DiplomaDesign, 7> kDiplomas{{
        {Sport::Aquatics, u"Υγρός Στίβος"}}},
      "Image2", "dimploma5", kNameStops, false, kBlue, kPracticePresenters, kPracticeReason, kGold, kThinFrame,
      kGame, false, false},
-    {ScreenId::MascotDiploma, kMascotTitle, 0, u"", kMascotSize, Artwork::Mascots, kNoCorners, "Image2", "",
+    {ScreenId::MascotDiploma, kMascotTitle, 0, u"", kMascotSize, Artwork::Mascots, {} /* no sports */, "Image2", "",
      kNameStops, false, kBlue, kMascotPresenters, kMascotReason, kDarkBlue, kThickFrame, kBackToGame, true, true},
 }};
 

@@ -45,9 +45,12 @@ fuzz-long: fuzz
 	build-fuzz/tests/fuzz/fuzz_numeric -max_total_time=240 -max_len=40000 -print_final_stats=1 \
 		build-fuzz/corpus-long tests/fuzz/corpus
 
-# Renders every screen to PNG files under build/screenshots.
+# Renders every screen to PNG files under build/screenshots: as opened, at double scale,
+# and as windows on a 1024 by 768 desktop.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/scripts/screenshots $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/scripts/screenshots $(BUILD)/screenshots/scale-2x
+	QT_QPA_PLATFORM=offscreen $(BUILD)/scripts/screenshots $(BUILD)/screenshots/desktop-1024x768 --desktop 1024x768
 
 # Renders every picture at the size it is shown into build/contact-sheet.png.
 contact-sheet: build

@@ -1,6 +1,9 @@
 // Renders every screen of the program, as it looks when opened, into PNG files:
 //   screenshots OUTPUT_FOLDER
 // Run it with QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 renders at double scale.
+//   screenshots OUTPUT_FOLDER --desktop 1024x768
+// shows each window with a title bar on a desktop of that size instead, and
+// fails if a window does not fit on it.
 #include "shell/navigation.h"
 #include "shell/platform.h"
 #include "shell/screen.h"
@@ -10,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QMetaObject>
 #include <QTextStream>
 #include <QTimer>
@@ -44,11 +48,43 @@ private:
     double m_state = 0.0;
 };
 
+QSize g_desktop; // when set, windows are shown on a desktop of this size
+
+constexpr int kTitleBarHeight = 30; // a typical window manager's title bar
+
+// The window as it stands on the desktop: a title bar with its caption above it, centred.
+QPixmap onDesktop(QWidget *screen, const QPixmap &window, bool *fits)
+{
+    const QSize framed(window.width() / int(window.devicePixelRatio()),
+                       window.height() / int(window.devicePixelRatio()) + kTitleBarHeight);
+    *fits = framed.width() <= g_desktop.width() && framed.height() <= g_desktop.height();
+    QPixmap desktop(g_desktop);
+    desktop.fill(QColor(58, 110, 165));
+    QPainter painter(&desktop);
+    const QPoint corner((g_desktop.width() - framed.width()) / 2, (g_desktop.height() - framed.height()) / 2);
+    const QRect title(corner, QSize(framed.width(), kTitleBarHeight));
+    painter.fillRect(title, QColor(40, 40, 48));
+    painter.setPen(Qt::white);
+    painter.drawText(title.adjusted(36, 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft, screen->windowTitle());
+    painter.drawPixmap(title.left() + 8, title.top() + 7, screen->windowIcon().pixmap(16, 16));
+    painter.drawPixmap(QRect(corner + QPoint(0, kTitleBarHeight), framed - QSize(0, kTitleBarHeight)), window);
+    if (!*fits) {
+        painter.setPen(QPen(Qt::red, 6));
+        painter.drawRect(desktop.rect().adjusted(3, 3, -3, -3));
+    }
+    return desktop;
+}
+
 bool save(QWidget *screen, const QDir &folder, const QString &name)
 {
     QApplication::processEvents();
-    const bool ok = screen->grab().save(folder.filePath(name + QStringLiteral(".png")));
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(folder.filePath(name + QStringLiteral(".png"))));
+    QPixmap picture = screen->grab();
+    bool fits = true;
+    if (g_desktop.isValid())
+        picture = onDesktop(screen, picture, &fits);
+    const bool ok = picture.save(folder.filePath(name + QStringLiteral(".png"))) && fits;
+    std::printf("%s %s%s\n", ok ? "wrote" : "FAILED", qPrintable(folder.filePath(name + QStringLiteral(".png"))),
+                fits ? "" : " (the window does not fit on the desktop)");
     return ok;
 }
 
@@ -83,6 +119,10 @@ int main(int argc, char *argv[])
     setUpApplication(app);
     const QStringList args = QApplication::arguments();
     const QDir folder(args.size() > 1 ? args[1] : QStringLiteral("screenshots"));
+    if (const qsizetype at = args.indexOf(QStringLiteral("--desktop")); at > 0 && at + 1 < args.size()) {
+        const QStringList size = args[at + 1].split(u'x');
+        g_desktop = QSize(size.value(0).toInt(), size.value(1).toInt());
+    }
     QDir().mkpath(folder.path());
     StillPlatform still;
     setPlatform(&still);

@@ -12,14 +12,30 @@
 
 namespace kalyxteron::test {
 
+namespace {
+QtMessageHandler g_previousHandler = nullptr;
+
+// The offscreen platform warns each time a window's size hints change; that says nothing about
+// the program and would drown the test's own messages.
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("does not support propagateSizeHints")))
+        return;
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+}
+} // namespace
+
 FakePlatform::FakePlatform()
 {
     setPlatform(this);
+    g_previousHandler = qInstallMessageHandler(quietHandler);
 }
 
 FakePlatform::~FakePlatform()
 {
     closeAllScreens();
+    qInstallMessageHandler(g_previousHandler);
     setPlatform(nullptr);
 }
 

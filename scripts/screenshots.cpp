@@ -4,6 +4,7 @@
 //   screenshots OUTPUT_FOLDER --desktop 1024x768
 // shows each window with a title bar on a desktop of that size instead, and
 // fails if a window does not fit on it.
+#include "scripts/quietplatform.h"
 #include "shell/navigation.h"
 #include "shell/platform.h"
 #include "shell/screen.h"
@@ -25,28 +26,6 @@ namespace {
 
 using namespace kalyxteron;
 
-// No boxes, no sound, a fixed clock: the screens as a pupil first sees them.
-class StillPlatform : public Platform {
-public:
-    void messageBox(const QString &) override {}
-    void beep() override {}
-    void endProgram() override {}
-    void printForm(QWidget *) override {}
-    double secondsSinceMidnight() override { return m_seconds += 1.37; }
-    double dayFraction() override { return 0.5; }
-    QString shortDate() override { return QStringLiteral("8/12/2026"); }
-    void randomize(double seed) override { m_state = seed; }
-    double rnd() override
-    {
-        m_state = m_state * 997.0 + 0.123;
-        m_state -= std::floor(m_state);
-        return m_state;
-    }
-
-private:
-    double m_seconds = 36000.0;
-    double m_state = 0.0;
-};
 
 QSize g_desktop; // when set, windows are shown on a desktop of this size
 
@@ -124,8 +103,8 @@ int main(int argc, char *argv[])
         g_desktop = QSize(size.value(0).toInt(), size.value(1).toInt());
     }
     QDir().mkpath(folder.path());
-    StillPlatform still;
-    setPlatform(&still);
+    QuietPlatform quiet;
+    setPlatform(&quiet);
 
     bool ok = true;
     for (int i = 0; i < kScreenCount; ++i) {

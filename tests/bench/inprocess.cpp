@@ -5,6 +5,7 @@
 //   - a right answer: from the press of "Έλεγχος" until the mascot is painted;
 //   - printing a diploma to a PDF file through the program's own page painter.
 //   inprocess [RUNS]
+#include "scripts/quietplatform.h"
 #include "figures.h"
 
 #include "shell/application.h"
@@ -40,34 +41,10 @@ constexpr int kLongestWaitMs = 5000;   // for a first frame that never comes
 constexpr double kHandOverGoalMs = 10.0;
 constexpr double kRightAnswerGoalMs = 5.0;
 constexpr double kNanosecondsPerMillisecond = 1e6;
-constexpr double kSecondsStep = 1.37;  // the clock moves on between draws
-constexpr double kStartOfLessons = 36000.0;
 
 const std::array kDiplomas{ScreenId::Diploma0, ScreenId::Diploma1, ScreenId::Diploma2,
                            ScreenId::Diploma4, ScreenId::Diploma5, ScreenId::Diploma6};
 
-// No boxes, no sound, a clock that moves on: every draw comes out differently.
-class QuietPlatform : public Platform {
-public:
-    void messageBox(const QString &) override {}
-    void beep() override {}
-    void endProgram() override {}
-    void printForm(QWidget *) override {}
-    double secondsSinceMidnight() override { return m_seconds += kSecondsStep; }
-    double dayFraction() override { return 0.5; }
-    QString shortDate() override { return QStringLiteral("8/12/2026"); }
-    void randomize(double seed) override { m_state = seed; }
-    double rnd() override
-    {
-        m_state = m_state * 997.0 + 0.123;
-        m_state -= std::floor(m_state);
-        return m_state;
-    }
-
-private:
-    double m_seconds = kStartOfLessons;
-    double m_state = 0.0;
-};
 
 // Notes when a widget of a chosen kind, or of a chosen window, is painted.
 class PaintWatch : public QObject {

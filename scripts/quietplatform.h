@@ -1,0 +1,40 @@
+#pragma once
+
+#include "shell/platform.h"
+
+#include <cmath>
+
+namespace kalyxteron {
+
+// The platform of the tools that render or time the screens: no boxes, no
+// sound, no end, a fixed date, and a clock that moves on between readings so
+// that every draw comes out differently, the same way on every run.
+class QuietPlatform : public Platform {
+public:
+    void messageBox(const QString &) override {}
+    void beep() override {}
+    void endProgram() override {}
+    void printForm(QWidget *) override {}
+    double secondsSinceMidnight() override { return m_seconds += kSecondsStep; }
+    double dayFraction() override { return kNoon; }
+    QString shortDate() override { return QStringLiteral("8/12/2026"); }
+    void randomize(double seed) override { m_state = seed; }
+    double rnd() override
+    {
+        // A simple, repeatable sequence spread over [0, 1).
+        m_state = m_state * kMultiplier + kIncrement;
+        m_state -= std::floor(m_state);
+        return m_state;
+    }
+
+private:
+    static constexpr double kSecondsStep = 1.37;
+    static constexpr double kStartOfLessons = 36000.0; // 10 in the morning
+    static constexpr double kNoon = 0.5;
+    static constexpr double kMultiplier = 997.0;
+    static constexpr double kIncrement = 0.123;
+    double m_seconds = kStartOfLessons;
+    double m_state = 0.0;
+};
+
+} // namespace kalyxteron

@@ -32,9 +32,9 @@ inline Summary summarize(std::vector<double> values)
 /// "12.3 [10.1 .. 15.0]"
 inline std::string format(const Summary &s, const char *number = "%.1f")
 {
-    const std::string spec = std::string(number) + " [" + number + " .. " + number + "]";
+    const std::string pattern = std::string(number) + " [" + number + " .. " + number + "]";
     char text[96];
-    std::snprintf(text, sizeof text, spec.c_str(), s.median, s.min, s.max);
+    std::snprintf(text, sizeof text, pattern.c_str(), s.median, s.min, s.max);
     return text;
 }
 

@@ -6,7 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    kalyxteron::setUpApplication(app);
+    kalyxteron::setUpApplication();
     kalyxteron::startUp();
     return QApplication::exec();
 }

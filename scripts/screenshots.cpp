@@ -95,7 +95,7 @@ void type(QWidget *screen, const char *name, const QString &text)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    setUpApplication(app);
+    setUpApplication();
     const QStringList args = QApplication::arguments();
     const QDir folder(args.size() > 1 ? args[1] : QStringLiteral("screenshots"));
     if (const qsizetype at = args.indexOf(QStringLiteral("--desktop")); at > 0 && at + 1 < args.size()) {

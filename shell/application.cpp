@@ -26,14 +26,12 @@ QIcon programIcon()
     return QGuiApplication::windowIcon();
 }
 
-void setUpApplication(QApplication &app)
+void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("kalyxteron"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kalyxteron"));
     QApplication::setDesktopFileName(QStringLiteral("org.kalyxteron.Kalyxteron"));
     programIcon();
-    // Between two screens no window is open for a moment; only an exit ends the program.
-    app.setQuitOnLastWindowClosed(false);
 }
 
 } // namespace kalyxteron

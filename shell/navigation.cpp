@@ -3,6 +3,7 @@
 #include "shell/platform.h"
 #include "shell/screen.h"
 
+#include <QGuiApplication>
 #include <QPointer>
 
 namespace kalyxteron {
@@ -24,6 +25,10 @@ void show(ScreenId id)
 
 void startUp()
 {
+    // Between two screens no window is open for a moment; that must not end the program,
+    // however the application was set up.
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        app->setQuitOnLastWindowClosed(false);
     show(ScreenId::Home);
 }
 

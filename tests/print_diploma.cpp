@@ -48,7 +48,7 @@ int fail(const QString &why)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    setUpApplication(app);
+    setUpApplication();
     const QStringList args = QApplication::arguments();
     if (args.size() != 3)
         return fail(QStringLiteral("usage: print_diploma SCREEN PUPIL_NAME"));

@@ -43,9 +43,12 @@ private:
 
 void TestShell::startUpShowsTheHomeScreenQuietly()
 {
+    QApplication::setQuitOnLastWindowClosed(true);
     startUp();
     QCOMPARE(onShow(), QStringLiteral("frminfo"));
     QVERIFY(m_fake->messages.isEmpty());
+    // For a moment during every hand-over no window is open: that must not end the program.
+    QVERIFY(!QApplication::quitOnLastWindowClosed());
     QCOMPARE(currentScreen()->windowTitle(),
              QStringLiteral("Πράξεις ακέραιων αριθμών για όλα τα παιδιά του Δημοτικού Σχολείου - Τελμάριος και "
                             "Κορβίδαλος"));

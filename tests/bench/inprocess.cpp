@@ -187,7 +187,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     g_defaultHandler = qInstallMessageHandler(quietOffscreenNotes);
     QApplication app(argc, argv);
-    setUpApplication(app);
+    setUpApplication();
     QuietPlatform quiet;
     setPlatform(&quiet);
     PaintWatch watch;

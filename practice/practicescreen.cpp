@@ -12,6 +12,7 @@
 #include "shell/picturebox.h"
 #include "shell/platform.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -102,6 +103,7 @@ constexpr int kWordX = 624;
 constexpr int kWordWidth = 176;
 constexpr QRect kMascotArea{262, 340, 232, 238};
 constexpr QRect kStoryArea{500, 340, 300, 238};
+constexpr int kStageMargin = 4;
 
 struct ExerciseNames {
     const char *operationLabel;
@@ -234,6 +236,12 @@ void PracticeScreen::build()
     setColours(m_score, kDarkBlue);
     m_score->setAccessibleName(QStringLiteral("Βαθμολογία"));
 
+    // A white stage where the mascots appear, so the empty area reads as a place for them.
+    auto *stage = new QFrame(area);
+    stage->setObjectName(QStringLiteral("mascotStage"));
+    stage->setGeometry(kMascotArea.adjusted(-kStageMargin, -kStageMargin, kStageMargin, kStageMargin));
+    stage->setStyleSheet(QStringLiteral(
+        "QFrame#mascotStage { background: white; border: 3px solid rgb(120,170,230); border-radius: 14px; }"));
     for (std::size_t i = 0; i < kMascotTable.size(); ++i) {
         const MascotRow &row = kMascotTable[i];
         m_mascots[i] = new PictureBox(area, row.box.toString(), picturePath(row.mascot), describe(row.mascot),

@@ -1,5 +1,6 @@
 #include "shell/desktopplatform.h"
 
+#include "shell/controls.h"
 #include "shell/messages.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ namespace {
 constexpr double kMillisecondsPerSecond = 1000.0;
 constexpr double kSecondsPerDay = 86400.0;
 constexpr int kMantissaBits = 53;
+constexpr int kMessageBoxPointSize = 14;
 
 QWidget *visibleScreen()
 {
@@ -103,6 +105,8 @@ void DesktopPlatform::messageBox(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok,
                     visibleScreen());
+    // Large enough for young readers, whatever the desktop's default size.
+    box.setFont(plainFont(kMessageBoxPointSize));
     box.exec();
 }
 

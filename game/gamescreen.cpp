@@ -4,8 +4,8 @@
 #include "practice/feedback.h"
 #include "shell/controls.h"
 #include "shell/draw.h"
-#include "shell/messages.h"
 #include "shell/navigation.h"
+#include "shell/overflow.h"
 #include "shell/numeric.h"
 #include "shell/picturebox.h"
 #include "shell/platform.h"
@@ -211,8 +211,7 @@ void GameScreen::hideSports()
 
 void GameScreen::refuseOverflow(QLineEdit *fieldToFix)
 {
-    platform().messageBox(QString::fromUtf8(kOverflowMessage));
-    fieldToFix->setFocus();
+    kalyxteron::refuseOverflow(fieldToFix);
     fieldToFix->selectAll();
 }
 

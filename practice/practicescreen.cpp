@@ -6,8 +6,8 @@
 #include "shell/controls.h"
 #include "shell/linedcaption.h"
 #include "shell/draw.h"
-#include "shell/messages.h"
 #include "shell/navigation.h"
+#include "shell/overflow.h"
 #include "shell/numeric.h"
 #include "shell/picturebox.h"
 #include "shell/platform.h"
@@ -388,20 +388,19 @@ void PracticeScreen::writeBackOperands(const Judgement &judgement)
 
 void PracticeScreen::refuseOverflow(Field overflowed, QLineEdit *answer)
 {
-    platform().messageBox(QString::fromUtf8(kOverflowMessage));
     // The pupil is taken to the text that did not fit; a result that did not fit, to the operands.
     QLineEdit *culprit = overflowed == Field::Answer      ? answer
                          : overflowed == Field::Remainder ? m_remainder
                          : overflowed == Field::Second    ? m_second
                                                           : m_first;
-    culprit->setFocus();
+    kalyxteron::refuseOverflow(culprit);
 }
 
 bool PracticeScreen::beginReward(const Exercise &exercise, bool releasesClear, std::optional<QStringView> athensStory)
 {
     // The score is read before anything happens, so an unreadable one changes nothing.
     if (!numericValue(m_score->text())) {
-        platform().messageBox(QString::fromUtf8(kOverflowMessage));
+        kalyxteron::refuseOverflow();
         return false;
     }
     platform().beep();

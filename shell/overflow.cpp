@@ -1,0 +1,17 @@
+#include "shell/overflow.h"
+
+#include "shell/messages.h"
+#include "shell/platform.h"
+
+#include <QLineEdit>
+
+namespace kalyxteron {
+
+void refuseOverflow(QLineEdit *fieldToFix)
+{
+    platform().messageBox(QString::fromUtf8(kOverflowMessage));
+    if (fieldToFix)
+        fieldToFix->setFocus();
+}
+
+} // namespace kalyxteron

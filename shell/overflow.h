@@ -1,0 +1,11 @@
+#pragma once
+
+class QLineEdit;
+
+namespace kalyxteron {
+
+/// Refuses a number beyond -32768 to 32767 with the program's message, then takes the pupil to
+/// the field to put right (when there is one). Nothing else changes.
+void refuseOverflow(QLineEdit *fieldToFix = nullptr);
+
+} // namespace kalyxteron

@@ -1,5 +1,7 @@
 #include "practice/problems.h"
 
+#include "shell/draw.h"
+
 namespace kalyxteron {
 
 namespace {
@@ -10,12 +12,6 @@ constexpr int kGradeBLimit = 100;
 constexpr int kGradesCtoFLimit = 144;
 constexpr int kTen = 10;
 } // namespace
-
-int drawOf(int n, double uniform)
-{
-    const int value = int(uniform * n);
-    return value < 0 ? 0 : (value >= n ? n - 1 : value);
-}
 
 bool suitsGrade(Grade grade, OperandPair p)
 {

@@ -13,9 +13,6 @@ struct OperandPair {
     friend bool operator==(const OperandPair &, const OperandPair &) = default;
 };
 
-/// The integer part of uniform * n: one of 0 ... n-1.
-int drawOf(int n, double uniform);
-
 /// Whether a pair meets the grade's conditions for a random problem.
 bool suitsGrade(Grade grade, OperandPair pair);
 

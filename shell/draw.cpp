@@ -1,6 +1,4 @@
 #include "shell/draw.h"
-
-#include "practice/problems.h"
 #include "shell/platform.h"
 
 namespace kalyxteron {

@@ -8,6 +8,13 @@ enum class Reseed {
     SecondsSinceMidnight, // with their fraction
 };
 
+/// The integer part of uniform * n: one of 0 ... n-1.
+inline int drawOf(int n, double uniform)
+{
+    const int value = int(uniform * n);
+    return value < 0 ? 0 : (value >= n ? n - 1 : value);
+}
+
 /// Reseeds the generator from the clock, then draws one of 0 ... n-1.
 int drawFromClock(int n, Reseed reseed);
 

@@ -1,4 +1,5 @@
 #include "practice/problems.h"
+#include "shell/draw.h"
 
 #include <QTest>
 

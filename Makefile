@@ -48,18 +48,18 @@ fuzz-long: fuzz
 # Renders every screen to PNG files under build/screenshots: as opened, at double scale,
 # and as windows on a 1024 by 768 desktop.
 screenshots: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/scripts/screenshots $(BUILD)/screenshots
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/scripts/screenshots $(BUILD)/screenshots/scale-2x
-	QT_QPA_PLATFORM=offscreen $(BUILD)/scripts/screenshots $(BUILD)/screenshots/desktop-1024x768 --desktop 1024x768
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tools/screenshots $(BUILD)/screenshots/scale-2x
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots $(BUILD)/screenshots/desktop-1024x768 --desktop 1024x768
 
 # Renders every picture at the size it is shown into build/contact-sheet.png.
 contact-sheet: build
-	QT_QPA_PLATFORM=offscreen $(BUILD)/scripts/contactsheet $(BUILD)/contact-sheet.png
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/contactsheet $(BUILD)/contact-sheet.png
 
 # Refreshes the screenshots the README shows, under docs/screenshots.
 docs-screenshots: build
 	rm -f docs/screenshots/*.png
-	QT_QPA_PLATFORM=offscreen $(BUILD)/scripts/screenshots docs/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/screenshots
 
 # Builds the Debian package, $(BUILD)/kalyxteron_<version>_<architecture>.deb.
 package: build
@@ -69,7 +69,7 @@ package: build
 # printing. Not a test: it prints figures. RUNS=n sets how many start-ups of each.
 RUNS ?= 20
 bench: build
-	tests/bench/run $(BUILD) $(RUNS)
+	tools/bench/run $(BUILD) $(RUNS)
 
 clean:
 	rm -rf $(BUILD)

@@ -10,7 +10,7 @@ set(KALYXTERON_METAINFO ${PROJECT_SOURCE_DIR}/assets/desktop/${KALYXTERON_APP_ID
 set(KALYXTERON_ICON_SIZES 16 32 48 64 128 256)
 
 # The PNG icons are drawn from the SVG at build time, by a tool of ours.
-qt_add_executable(render_icon scripts/render_icon.cpp)
+qt_add_executable(render_icon tools/render_icon.cpp)
 target_link_libraries(render_icon PRIVATE Qt6::Gui Qt6::Svg)
 
 set(_icon_folder ${PROJECT_BINARY_DIR}/icons)

@@ -5,7 +5,7 @@
 //   - a right answer: from the press of "Έλεγχος" until the mascot is painted;
 //   - printing a diploma to a PDF file through the program's own page painter.
 //   inprocess [RUNS]
-#include "scripts/quietplatform.h"
+#include "tools/quietplatform.h"
 #include "figures.h"
 
 #include "shell/application.h"

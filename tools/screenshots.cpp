@@ -4,7 +4,7 @@
 //   screenshots OUTPUT_FOLDER --desktop 1024x768
 // shows each window with a title bar on a desktop of that size instead, and
 // fails if a window does not fit on it.
-#include "scripts/quietplatform.h"
+#include "tools/quietplatform.h"
 #include "shell/navigation.h"
 #include "shell/platform.h"
 #include "shell/screen.h"

@@ -1,6 +1,7 @@
 #include "shell/controls.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -71,8 +72,13 @@ QFont serifFont(int pointSize, bool bold, bool italic)
 void setColours(QWidget *widget, const QColor &text, const QColor &background)
 {
     QPalette palette = widget->palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, text);
+        palette.setColor(QPalette::Inactive, role, text);
+        // Disabled text keeps the style's faded colour, for this control and every one inside it,
+        // so that a button that does nothing does not look as if it could be pressed.
+        palette.setColor(QPalette::Disabled, role, QApplication::palette().color(QPalette::Disabled, role));
+    }
     if (background.isValid()) {
         // Only the widget's own surface: children keep their usual field and button colours.
         const QPalette::ColorRole surface = qobject_cast<QLineEdit *>(widget)         ? QPalette::Base

@@ -25,6 +25,7 @@ QFont calligraphicFont(int pointSize, bool bold = false);
 QFont serifFont(int pointSize, bool bold = false, bool italic = false);
 
 /// Sets the text and background colours of a control (the background only where it paints one).
+/// Disabled, the control and those inside it keep the style's faded text.
 void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor());
 
 } // namespace kalyxteron

@@ -1,10 +1,13 @@
 #include "practice/feedbacktables.h"
+#include "shell/application.h"
 #include "testing.h"
 
 #include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
 
+#include <algorithm>
 #include <memory>
 
 using namespace kalyxteron;
@@ -49,6 +52,39 @@ void typeKeys(const QString &text)
     for (QChar c : text)
         QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(c.toUpper().unicode()), QString(c),
                             Qt::NoModifier);
+}
+
+// How far the caption's strongest ink stands from the button's face, in grey levels: the face
+// is the median of the inside (the caption covers less than half of it), the frame is left out.
+int captionContrast(const QImage &image)
+{
+    constexpr int kFrame = 5;
+    std::vector<int> levels;
+    for (int y = kFrame; y < image.height() - kFrame; ++y)
+        for (int x = kFrame; x < image.width() - kFrame; ++x)
+            levels.push_back(qGray(image.pixel(x, y)));
+    if (levels.empty())
+        return 0;
+    auto middle = levels.begin() + std::ptrdiff_t(levels.size() / 2);
+    std::nth_element(levels.begin(), middle, levels.end());
+    const int face = *middle;
+    int strongest = 0;
+    for (int level : levels)
+        strongest = std::max(strongest, std::abs(level - face));
+    return strongest;
+}
+
+// One row per push button of every screen, named after the screen and the button.
+void addButtonRows()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QString>("name");
+    for (int s = 0; s < kScreenCount; ++s) {
+        const std::unique_ptr<Screen> built(createScreen(ScreenId(s)));
+        for (const QPushButton *b : built->findChildren<QPushButton *>())
+            QTest::addRow("%s, %s", qPrintable(built->objectName()), qPrintable(b->objectName()))
+                << ScreenId(s) << b->objectName();
+    }
 }
 
 // Alt and the letter after "&": opens a list of the menu bar, or runs a command on it.
@@ -99,6 +135,7 @@ void walk(QAccessibleInterface *node, Found &found, int depth = 0)
 class TestAccess : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { setUpApplication(); }
     void init()
     {
         m_fake = std::make_unique<FakePlatform>();
@@ -114,6 +151,11 @@ private slots:
     void wholeProblemWithKeysAlone();
     void gameTurnWithKeysAlone();
     void diplomaWithKeysAlone();
+    void buttonsLookDisabled_data();
+    void buttonsLookDisabled();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void fieldMenuIsGreek();
 
 private:
     std::unique_ptr<FakePlatform> m_fake;
@@ -266,6 +308,76 @@ void TestAccess::diplomaWithKeysAlone()
     QVERIFY(activate());
     altKey(u'Π'); // "&Παιχνίδι"
     QTRY_COMPARE(onShow(), QStringLiteral("paixnidi"));
+}
+
+void TestAccess::buttonsLookDisabled_data()
+{
+    addButtonRows();
+}
+
+// A disabled button must not look like one that can be pressed: its caption fades.
+void TestAccess::buttonsLookDisabled()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QString, name);
+    open(screen);
+    QPushButton *b = button(qPrintable(name));
+    b->clearFocus();
+    b->setEnabled(true);
+    const QImage enabled = b->grab().toImage();
+    b->setEnabled(false);
+    const QImage disabled = b->grab().toImage();
+    // Its caption stands out from the button's face by much less than when enabled.
+    constexpr double kFaded = 0.6;
+    const int on = captionContrast(enabled);
+    const int off = captionContrast(disabled);
+    QVERIFY2(off <= kFaded * on, qPrintable(QStringLiteral("caption contrast %1 enabled, %2 disabled").arg(on).arg(off)));
+}
+
+void TestAccess::enterPressesTheFocusedButton_data()
+{
+    addButtonRows();
+}
+
+// Enter and Return press the button that has the focus, as Space does.
+void TestAccess::enterPressesTheFocusedButton()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QString, name);
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        open(screen);
+        QVERIFY(activate());
+        QPushButton *b = button(qPrintable(name));
+        b->setEnabled(true);
+        b->setFocus();
+        QCOMPARE(focused(), name);
+        QSignalSpy clicks(b, &QAbstractButton::clicked);
+        QTest::keyClick(b, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(clicks.count(), 1);
+    }
+}
+
+// The right-click menu of a text field speaks Greek like the rest of the program.
+void TestAccess::fieldMenuIsGreek()
+{
+    open(ScreenId::Diploma1);
+    QVERIFY(activate());
+    QLineEdit *name = field("Text2");
+    name->selectAll();
+    // Through the window, as the desktop delivers a right click.
+    QTest::mouseClick(currentScreen()->windowHandle(), Qt::RightButton, Qt::NoModifier,
+                      name->mapTo(currentScreen(), QPoint(8, name->height() / 2)));
+    QWidget *menu = QApplication::activePopupWidget();
+    QVERIFY(menu);
+    QStringList entries;
+    for (const QAction *action : menu->actions())
+        if (!action->isSeparator())
+            entries << action->text().section(u'\t', 0, 0);
+    menu->close();
+    const QStringList greek{QStringLiteral("&Αναίρεση"),   QStringLiteral("&Επανάληψη"),  QStringLiteral("Απο&κοπή"),
+                            QStringLiteral("Αντι&γραφή"), QStringLiteral("Επικό&λληση"), QStringLiteral("Διαγραφή"),
+                            QStringLiteral("Επιλογή όλων")};
+    QCOMPARE(entries, greek);
 }
 
 QTEST_MAIN(TestAccess)

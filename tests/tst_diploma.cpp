@@ -2,7 +2,9 @@
 #include "shell/picturebox.h"
 #include "testing.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -159,6 +161,8 @@ private slots:
     void layoutIsLegible();
     void fieldsTakeAnyText_data();
     void fieldsTakeAnyText();
+    void dotsGiveWayToTheFirstTyping_data();
+    void dotsGiveWayToTheFirstTyping();
     void timerWritesTheDate_data() { addDiplomaRows(); }
     void timerWritesTheDate();
     void printing_data() { addDiplomaRows(); }
@@ -316,6 +320,58 @@ void TestDiploma::fieldsTakeAnyText()
         }
         QCOMPARE(m_fake->log, QStringList()); // nothing refused, nothing said
     }
+}
+
+void TestDiploma::dotsGiveWayToTheFirstTyping_data()
+{
+    QTest::addColumn<QString>("way");
+    for (const char *way : {"click on the dots, type", "Tab to the field, type", "click, paste", "click, input method"})
+        QTest::newRow(way) << QString::fromLatin1(way);
+}
+
+void TestDiploma::dotsGiveWayToTheFirstTyping()
+{
+    QFETCH(QString, way);
+    const auto typeKeys = [](QLineEdit *typed, const QString &text) {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, typed, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    };
+    open(ScreenId::Diploma0);
+    QApplication::setActiveWindow(currentScreen());
+    QVERIFY(QTest::qWaitForWindowActive(currentScreen()));
+
+    for (const auto &[name, text] : {std::pair{"txtschool", kSchool}, std::pair{"Text2", kPupil}}) {
+        QLineEdit *typed = field(name);
+        if (way.startsWith(u"Tab")) {
+            for (int presses = 0; presses < 2 && !typed->hasFocus(); ++presses)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        } else {
+            QTest::mouseClick(typed, Qt::LeftButton, Qt::NoModifier, typed->rect().center());
+        }
+        QVERIFY(typed->hasFocus());
+        if (way.endsWith(u"paste")) {
+            QApplication::clipboard()->setText(text);
+            QTest::keyClick(typed, Qt::Key_V, Qt::ControlModifier);
+        } else if (way.endsWith(u"input method")) {
+            QInputMethodEvent composed; // an accented capital, as a dead key makes it
+            composed.setCommitString(QStringLiteral("Ά"));
+            QApplication::sendEvent(typed, &composed);
+            typeKeys(typed, text);
+            QCOMPARE(typed->text(), QStringLiteral("Ά") + text);
+            typed->setText(text);
+        } else {
+            typeKeys(typed, text);
+        }
+        QCOMPARE(typed->text(), text);
+
+        // Once the pupil has written, whatever is left stays: full stops too.
+        typeKeys(typed, QStringLiteral(".."));
+        typed->setSelection(0, int(text.size()));
+        QTest::keyClick(typed, Qt::Key_Backspace);
+        typeKeys(typed, QStringLiteral("Ν"));
+        QCOMPARE(typed->text(), QStringLiteral("Ν.."));
+    }
+    QCOMPARE(m_fake->log, QStringList());
 }
 
 void TestDiploma::timerWritesTheDate()

@@ -8,6 +8,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -16,6 +18,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTime>
 
 #include <algorithm>
@@ -30,6 +33,7 @@ constexpr double kMillisecondsPerSecond = 1000.0;
 constexpr double kSecondsPerDay = 86400.0;
 constexpr int kMantissaBits = 53;
 constexpr int kMessageBoxPointSize = 14;
+constexpr int kFieldTextMargin = 2; // a line edit's own room on either side of its text, within its margins
 
 QWidget *visibleScreen()
 {
@@ -93,6 +97,52 @@ private:
     QPrinter &m_printer;
 };
 
+// The text fields a form prints: those shown on it.
+QList<const QLineEdit *> shownFields(const QWidget *area)
+{
+    QList<const QLineEdit *> shown;
+    for (const QLineEdit *field : area->findChildren<const QLineEdit *>()) {
+        if (field->isVisibleTo(area))
+            shown << field;
+    }
+    return shown;
+}
+
+// A text field on paper is what it holds: the whole text, from its first letter, in the
+// field's face, colours and alignment, set smaller where it would not fit the field's width.
+// The caret, the selection and any focus mark belong to editing on screen and stay there.
+void paintFieldOnPage(QPainter &painter, const QLineEdit &field, QPoint at)
+{
+    const QPalette palette = field.palette();
+    painter.save();
+    painter.translate(at);
+    painter.setClipRect(field.rect());
+    painter.fillRect(field.rect(), palette.base());
+
+    // The painter counts in the form's pixels on a device of finer resolution: the face is
+    // sized so that it spans as many of those pixels as it does on screen.
+    QFont font = field.font();
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * field.logicalDpiY() / painter.device()->logicalDpiY());
+    painter.setFont(font);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+
+    const QRectF line = QRectF(field.contentsRect().marginsRemoved(field.textMargins()))
+                            .adjusted(kFieldTextMargin, 0, -kFieldTextMargin, 0);
+    const QString text = field.displayText();
+    const qreal needed = metrics.horizontalAdvance(text);
+    const qreal shrink = needed > line.width() && needed > 0 ? line.width() / needed : 1.0;
+    painter.translate(line.center());
+    painter.scale(shrink, shrink);
+    const QSizeF room(line.width() / shrink, line.height() / shrink);
+    const Qt::Alignment across =
+        QStyle::visualAlignment(field.layoutDirection(), field.alignment()) & Qt::AlignHorizontal_Mask;
+    painter.setPen(palette.text().color());
+    painter.drawText(QRectF(QPointF(-room.width() / 2, -room.height() / 2), room),
+                     int(across | Qt::AlignVCenter | Qt::TextSingleLine), text);
+    painter.restore();
+}
+
 // The print job's name: the window's caption without its runs of blanks.
 QString documentName(QWidget *area)
 {
@@ -143,7 +193,14 @@ bool paintFormOnPrinter(QWidget *area, QPrinter &printer)
     const QRectF target = fitOnPage(area->size(), page);
     painter.translate(target.topLeft());
     painter.scale(target.width() / area->width(), target.height() / area->height());
-    area->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    // Everything as it is on screen but the text fields, which print as what they hold.
+    const QList<const QLineEdit *> fields = shownFields(area);
+    QRegion elsewhere(area->rect());
+    for (const QLineEdit *field : fields)
+        elsewhere -= QRect(field->mapTo(area, QPoint()), field->size());
+    area->render(&painter, QPoint(), elsewhere, QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    for (const QLineEdit *field : fields)
+        paintFieldOnPage(painter, *field, field->mapTo(area, QPoint()));
     const bool ended = painter.end();
     return ended && printer.printerState() != QPrinter::Error;
 }

@@ -44,6 +44,68 @@ QString pageText(const QString &pdf)
     return poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
+// The page of a PDF as poppler draws it, as the bytes of a PPM image; empty if that failed.
+QByteArray pageImage(const QString &pdf)
+{
+    constexpr int kDotsPerInch = 100; // the caret is a line about a third of a point wide on paper
+    QTemporaryDir folder;
+    const QString root = folder.filePath(QStringLiteral("page"));
+    poppler(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QString::number(kDotsPerInch), QStringLiteral("-singlefile"), pdf, root});
+    QFile image(root + QStringLiteral(".ppm"));
+    return image.open(QIODevice::ReadOnly) ? image.readAll() : QByteArray();
+}
+
+// The page's text with its blanks and line breaks left out, as poppler reads it.
+QString squashedText(const QString &pdf)
+{
+    return pageText(pdf).remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// Where each word of a page stands, in points from the page's top left, as poppler reads it.
+QList<std::pair<QString, QRectF>> wordsOnPage(const QString &pdf)
+{
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<std::pair<QString, QRectF>> words;
+    const QString page = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    for (const QRegularExpressionMatch &m : word.globalMatch(page)) {
+        const auto at = [&m](int i) { return m.captured(i).toDouble(); };
+        words.push_back({m.captured(5), QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4)))});
+    }
+    return words;
+}
+
+// Where a field of the screen on show stands on the page of a kept PDF, in points.
+QRectF fieldOnKeptPage(const char *name)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Point);
+    QWidget *area = currentScreen()->centralWidget();
+    const QRectF form = fitOnPage(area->size(), printable.size()).translated(printable.topLeft());
+    const qreal scale = form.width() / area->width();
+    const QRect place(field(name)->mapTo(area, QPoint()), field(name)->size());
+    return QRectF(form.topLeft() + QPointF(place.topLeft()) * scale, QSizeF(place.size()) * scale);
+}
+
+// Makes the screen on show the active window, as it is on a desktop: its focused field has a caret.
+bool activate()
+{
+    QApplication::setActiveWindow(currentScreen());
+    return QTest::qWaitForWindowActive(currentScreen());
+}
+
+// The pupil clicks on a field's dotted line and types, key by key.
+void clickAndType(const char *name, const QString &text)
+{
+    QLineEdit *typed = field(name);
+    QTest::mouseClick(typed, Qt::LeftButton, Qt::NoModifier, typed->rect().center());
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, typed, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+}
+
 // Closes the message boxes of the real platform as they appear, noting their texts.
 class BoxCloser {
 public:
@@ -81,15 +143,19 @@ private slots:
     void unwritablePdfFails();
     void noPrinterSavesInTheDocumentsFolder();
     void failedSaveSaysSoAndKeepsTheDiploma();
+    void keptPageHasNoCaretNorDots();
+    void keptPageShowsLongNamesWhole_data();
+    void keptPageShowsLongNamesWhole();
 
 private:
     void openFilledIn(ScreenId id, const QString &name);
+    QString printKept(BoxCloser &boxes);
     QTemporaryDir m_home;
 };
 
 void TestPrinting::initTestCase()
 {
-    for (const char *tool : {"pdftotext", "pdfinfo", "pdfimages"})
+    for (const char *tool : {"pdftotext", "pdfinfo", "pdfimages", "pdftoppm"})
         QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty(),
                  "poppler-utils is needed to read the PDFs back (scripts/install-deps installs it)");
     QVERIFY(m_home.isValid());
@@ -284,6 +350,84 @@ void TestPrinting::failedSaveSaysSoAndKeepsTheDiploma()
     QCOMPARE(onShow(), QStringLiteral("dimplomamaskot"));
     QCOMPARE(field("Text2")->text(), kPupil);
     QCOMPARE(field("txtschool")->text(), kSchool);
+}
+
+// Prints the diploma on show through the real platform, with no printer: the path of the PDF kept.
+QString TestPrinting::printKept(BoxCloser &boxes)
+{
+    const qsizetype before = boxes.texts.size();
+    choose("ektiposi");
+    if (boxes.texts.size() != before + 1)
+        return QString();
+    const QString intro = QString::fromUtf8(kSavedAsPdfMessage).section(u'%', 0, 0);
+    return boxes.texts.back().startsWith(intro) ? boxes.texts.back().mid(intro.size()) : QString();
+}
+
+void TestPrinting::keptPageHasNoCaretNorDots()
+{
+    setPlatform(nullptr);
+    BoxCloser boxes;
+    open(ScreenId::Diploma1);
+    QVERIFY(activate());
+    clickAndType("txtschool", kSchool);
+    clickAndType("Text2", kPupil);
+    QVERIFY(field("Text2")->hasFocus());
+    const QString focused = printKept(boxes);
+    QVERIFY(!focused.isEmpty());
+
+    if (QWidget *focus = QApplication::focusWidget())
+        focus->clearFocus();
+    const QString unfocused = printKept(boxes);
+    QVERIFY(!unfocused.isEmpty());
+
+    // The same page with or without a caret, and the names without the full stops they were typed on.
+    const QByteArray page = pageImage(focused);
+    QVERIFY(!page.isEmpty());
+    QVERIFY2(page == pageImage(unfocused), "the caret or a focus mark is on the page");
+    const QString text = squashedText(focused);
+    QVERIFY2(text.contains(QString(kPupil).remove(u' ')) && text.contains(QString(kSchool).remove(u' ')),
+             qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("..")), qPrintable(text));
+}
+
+void TestPrinting::keptPageShowsLongNamesWhole_data()
+{
+    QTest::addColumn<ScreenId>("id");
+    QTest::newRow("dimploma1") << ScreenId::Diploma1;
+    QTest::newRow("dimploma0, name centred") << ScreenId::Diploma0;
+    QTest::newRow("dimplomamaskot") << ScreenId::MascotDiploma;
+}
+
+void TestPrinting::keptPageShowsLongNamesWhole()
+{
+    QFETCH(ScreenId, id);
+    const QString school = QStringLiteral("Πειραματικό Σχολείο Αθηνών «Ιωάννης Καποδίστριας»");
+    const QString pupil =
+        QStringLiteral("Αικατερίνη-Μαργαρίτα Παπαδοπούλου-Χατζηγεωργίου του Κωνσταντίνου και της Ευαγγελίας");
+    setPlatform(nullptr);
+    BoxCloser boxes;
+    open(id);
+    type("txtschool", school);
+    type("Text2", pupil);
+    // Both are longer than their fields: on screen they scroll.
+    for (const char *name : {"txtschool", "Text2"})
+        QVERIFY(field(name)->fontMetrics().horizontalAdvance(field(name)->text()) > field(name)->width());
+
+    const QString path = printKept(boxes);
+    QVERIFY(!path.isEmpty());
+    // Every word of both, within its field on paper: none cut off, none hidden beyond the field's edge.
+    constexpr qreal kTolerance = 0.5; // points
+    const auto words = wordsOnPage(path);
+    for (const auto &[name, typed] : {std::pair{"txtschool", school}, std::pair{"Text2", pupil}}) {
+        const QRectF place = fieldOnKeptPage(name);
+        for (const QString &word : typed.split(u' ')) {
+            const bool shown = std::any_of(words.begin(), words.end(), [&](const auto &onPage) {
+                return onPage.first == word && onPage.second.left() >= place.left() - kTolerance &&
+                       onPage.second.right() <= place.right() + kTolerance && place.contains(onPage.second.center());
+            });
+            QVERIFY2(shown, qPrintable(word + QStringLiteral(" is not shown whole in its field")));
+        }
+    }
 }
 
 QTEST_MAIN(TestPrinting)

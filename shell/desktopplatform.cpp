@@ -143,6 +143,14 @@ void paintFieldOnPage(QPainter &painter, const QLineEdit &field, QPoint at)
     painter.restore();
 }
 
+// A stopped (paused) printer keeps its jobs in its queue until it is started again. Qt reports
+// a CUPS queue in that state, as read afresh from the print server, as in error.
+bool printerIsStopped(const QString &name)
+{
+    const QPrinterInfo printer = QPrinterInfo::printerInfo(name);
+    return !printer.isNull() && printer.state() == QPrinter::Error;
+}
+
 // The print job's name: the window's caption without its runs of blanks.
 QString documentName(QWidget *area)
 {
@@ -242,6 +250,8 @@ void DesktopPlatform::printForm(QWidget *form)
     printer.setCreator(QString::fromLatin1(kApplicationTitle));
     if (!paintFormOnPrinter(area, printer))
         messageBox(QString::fromUtf8(kPrintFailedMessage));
+    else if (printerIsStopped(defaultPrinter.printerName()))
+        messageBox(QString::fromUtf8(kPrinterStoppedMessage));
 }
 
 void DesktopPlatform::saveInsteadOfPrinting(QWidget *area)

@@ -14,6 +14,11 @@ inline constexpr char kPrintFailedMessage[] =
     "Η εκτύπωση του διπλώματος δεν έγινε. "
     "Ελέγξτε τον εκτυπωτή και δοκιμάστε ξανά. Ό,τι γράψατε στο δίπλωμα δεν χάθηκε.";
 
+// The default printer is stopped (paused): the job waits in its queue.
+inline constexpr char kPrinterStoppedMessage[] =
+    "Ο εκτυπωτής είναι σταματημένος. Το δίπλωμα κρατήθηκε στην ουρά του εκτυπωτή "
+    "και θα τυπωθεί μόλις ο εκτυπωτής ξεκινήσει ξανά.";
+
 // %1: the full path of the saved file.
 inline constexpr char kSavedAsPdfMessage[] =
     "Δεν βρέθηκε εκτυπωτής. Το δίπλωμα αποθηκεύτηκε ως αρχείο PDF εδώ:\n%1";

@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
-# Prints a diploma through a real CUPS server, as a pupil would, and reads the page back.
+# Prints a diploma through a real CUPS server, as a pupil would, and reads the pages back.
 #   print_cups.sh PRINT_DIPLOMA_PROGRAM
 # Installs CUPS, the cups-pdf virtual printer and poppler's tools if they are missing, starts
-# the CUPS server if it is not running, makes a cups-pdf printer the default printer, prints
-# a diploma with a Greek pupil's name on it through the program's own desktop platform, waits
-# for the PDF that cups-pdf writes, and checks with pdftotext that the name and the date are on
-# the page. Leaves the server running and the previous default printer as it was. Needs root
-# (or sudo) for the installation and the printer set-up.
+# the CUPS server if it is not running, and makes a cups-pdf printer of its own the default
+# printer. The program then clicks on a diploma's dotted lines, types a long school name and a
+# long Greek pupil's name, and prints through its own desktop platform twice, with the pupil's
+# field focused and with nothing focused. The test reads the PDFs that cups-pdf writes: both
+# names whole, no full stops left around them, the date, and the same page both times (no caret,
+# no focus mark). Then it stops the printer (cupsdisable) and prints again: the pupil must be
+# told that the diploma waits in the queue, the job must wait there, and it must print once the
+# printer is started again. Leaves the server running and the previous default printer as it
+# was. Needs root (or sudo) for the installation and the printer set-up.
 set -euo pipefail
 
 driver=${1:?usage: print_cups.sh PRINT_DIPLOMA_PROGRAM}
 printer=KalyxteronPDF
 screen=dimploma1
-pupil="Ελένη Παπαδοπούλου-Ζαχαρίου"
+# Both longer than their fields on screen, where they scroll.
+school="Πειραματικό Σχολείο Αθηνών «Ιωάννης Καποδίστριας»"
+pupil="Αικατερίνη-Μαργαρίτα Παπαδοπούλου-Χατζηγεωργίου του Κωνσταντίνου και της Ευαγγελίας"
 wait_seconds=60
 packages=(cups cups-client printer-driver-cups-pdf poppler-utils)
 
@@ -90,40 +96,79 @@ out=${out//\$\{HOME\}/$home}
 out=${out//\$\{USER\}/$user}
 folders=("$out" "${anon:-/var/spool/cups-pdf/ANONYMOUS}")
 
-touch "$work/before"
-say "printing $screen with \"$pupil\" to $printer"
-# A Greek pupil's desktop: the date in the Greek short format.
-output=$(env -u PRINTER -u LPDEST QT_QPA_PLATFORM=offscreen LC_ALL=el_GR.UTF-8 "$driver" "$screen" "$pupil") \
-    || die "the program could not print"
-date=$(sed -n 's/^date: //p' <<<"$output")
-[ -n "$date" ] || die "the program showed no date"
-
-pdf=""
-for _ in $(seq "$wait_seconds"); do
-    pdf=$(find "${folders[@]}" -maxdepth 1 -name '*.pdf' -newer "$work/before" 2>/dev/null | head -n1 || true)
-    # The file is whole once the job has left the queue.
-    if [ -n "$pdf" ] && [ -z "$(lpstat -o "$printer" 2>/dev/null)" ] &&
-        pdftotext -raw "$pdf" "$work/page.txt" 2>/dev/null; then
-        break
-    fi
-    pdf=""
-    sleep 1
-done
-if [ -z "$pdf" ]; then
+# The PDFs cups-pdf wrote since the marker file, oldest first, once the queue is empty and
+# there are as many as expected; their list is in $work/pdfs.
+wait_for_pdfs() {
+    local marker=$1 count=$2
+    for _ in $(seq "$wait_seconds"); do
+        find "${folders[@]}" -maxdepth 1 -name '*.pdf' -newer "$marker" -printf '%T@ %p\n' 2>/dev/null |
+            sort -n | cut -d' ' -f2- >"$work/pdfs" || true
+        # A file is whole once its job has left the queue.
+        if [ "$(wc -l <"$work/pdfs")" -ge "$count" ] && [ -z "$(lpstat -o "$printer" 2>/dev/null)" ]; then
+            return 0
+        fi
+        sleep 1
+    done
     lpstat -W all -o "$printer" >&2 || true
     tail -n 30 /var/log/cups/error_log >&2 2>/dev/null || true
-    die "no PDF from cups-pdf in ${folders[*]} within $wait_seconds s"
-fi
-cp "$pdf" print_cups.pdf 2>/dev/null || true
-"${as_root[@]}" rm -f "$pdf"
+    die "not $count PDFs from cups-pdf in ${folders[*]} within $wait_seconds s"
+}
 
-say "read $pdf back (a copy is in $(pwd)/print_cups.pdf)"
 # The page is landscape, printed turned on the paper; pdftotext (in content order, -raw) may break
 # its lines and words apart, so the texts are compared with their blanks and line breaks left out.
 squash() { tr -d '[:space:]'; }
-page=$(squash <"$work/page.txt")
-on_page() { [[ $page == *"$(printf '%s' "$1" | squash)"* ]]; }
-on_page "$pupil" || { cat "$work/page.txt" >&2; die "the pupil's name is not on the page"; }
-on_page "$date" || { cat "$work/page.txt" >&2; die "the date $date is not on the page"; }
-on_page "Δημοτικό Σχολείο" || die "the diploma's own text is not on the page"
-say "the page shows \"$pupil\" and the date $date: passed"
+check_page() {
+    local pdf=$1 page
+    pdftotext -raw "$pdf" "$work/page.txt" || die "poppler could not read $pdf"
+    page=$(squash <"$work/page.txt")
+    for shown in "$school" "$pupil" "$date" "Δημοτικό Σχολείο"; do
+        [[ $page == *"$(printf '%s' "$shown" | squash)"* ]] ||
+            { cat "$work/page.txt" >&2; die "\"$shown\" is not whole on the page"; }
+    done
+    [[ $page != *..* ]] || { cat "$work/page.txt" >&2; die "full stops are left on the page"; }
+}
+
+# A Greek pupil's desktop: the date in the Greek short format.
+run_driver() {
+    env -u PRINTER -u LPDEST QT_QPA_PLATFORM=offscreen LC_ALL=el_GR.UTF-8 "$driver" "$@"
+}
+
+# Prints once; the PDF that cups-pdf writes goes to $work/NAME.pdf and is read back.
+print_and_check() {
+    local name=$1
+    shift
+    touch "$work/$name.start"
+    output=$(run_driver "$@" "$screen" "$school" "$pupil") || die "the program could not print"
+    date=$(sed -n 's/^date: //p' <<<"$output")
+    [ -n "$date" ] || die "the program showed no date"
+    wait_for_pdfs "$work/$name.start" 1
+    mapfile -t pdfs <"$work/pdfs"
+    cp "${pdfs[0]}" "$work/$name.pdf"
+    "${as_root[@]}" rm -f "${pdfs[@]}"
+    check_page "$work/$name.pdf"
+}
+
+say "printing $screen to $printer with the pupil's field focused, then with nothing focused"
+print_and_check focused
+print_and_check unfocused --unfocused
+cp "$work/focused.pdf" print_cups.pdf 2>/dev/null || true
+for name in focused unfocused; do
+    pdftoppm -r 100 -singlefile "$work/$name.pdf" "$work/$name" || die "poppler could not draw the $name page"
+done
+cmp -s "$work/focused.ppm" "$work/unfocused.ppm" || die "the page printed with a field focused differs: a caret or focus mark"
+say "both pages show the names whole without full stops, and the date $date, and are the same (a copy is in $(pwd)/print_cups.pdf)"
+
+say "stopping $printer and printing again"
+"${as_root[@]}" cupsdisable "$printer"
+touch "$work/stopped"
+run_driver --expect-stopped "$screen" "$school" "$pupil" >/dev/null || die "the pupil was not told the printer is stopped"
+sleep 2
+[ -n "$(lpstat -o "$printer" 2>/dev/null)" ] || die "no job waits in the stopped printer's queue"
+[ -z "$(find "${folders[@]}" -maxdepth 1 -name '*.pdf' -newer "$work/stopped" 2>/dev/null)" ] ||
+    die "the stopped printer printed"
+"${as_root[@]}" cupsenable "$printer"
+wait_for_pdfs "$work/stopped" 1
+mapfile -t pdfs <"$work/pdfs"
+check_page "${pdfs[0]}"
+"${as_root[@]}" rm -f "${pdfs[@]}"
+say "the pupil was told, the diploma waited in the queue and printed once $printer was started: passed"

@@ -1,11 +1,16 @@
 // Prints a diploma through the real desktop platform, as a pupil would:
-//   print_diploma SCREEN PUPIL_NAME
-// opens the diploma SCREEN (such as dimploma1), types PUPIL_NAME into it, waits
-// for its timer to write the date, and chooses "Εκτύπωση Διπλώματος". It writes
-// "date: <the date shown>" on standard output, and fails if the date never
-// showed, if any message box appeared (a failed print says so in one), or if
-// the diploma did not stay open.
+//   print_diploma [--unfocused] [--expect-stopped] SCREEN SCHOOL PUPIL
+// opens the diploma SCREEN (such as dimploma1) as the active window, waits for
+// its timer to write the date, clicks on the school's dotted line and types
+// SCHOOL key by key, clicks on the pupil's dotted line and types PUPIL, and at
+// once chooses "Εκτύπωση Διπλώματος" with the pupil's field focused, its caret
+// on; with --unfocused, after taking the focus away. It writes "date: <the
+// date shown>" on standard output, and fails if the date never showed, if any
+// message box appeared (a failed print says so in one), or if the diploma did
+// not stay open as typed. With --expect-stopped it fails unless the one message
+// box says that the printer is stopped and the diploma waits in its queue.
 #include "shell/application.h"
+#include "shell/messages.h"
 #include "shell/navigation.h"
 #include "shell/screen.h"
 #include "shell/screenid.h"
@@ -16,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 #include <cstdio>
@@ -43,18 +49,30 @@ int fail(const QString &why)
     return 1;
 }
 
+// A click on the dotted line, then the text key by key.
+void clickAndType(QLineEdit *field, const QString &text)
+{
+    QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, field->rect().center());
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setUpApplication();
-    const QStringList args = QApplication::arguments();
+    QStringList args = QApplication::arguments().mid(1);
+    const bool unfocused = args.removeAll(QStringLiteral("--unfocused")) > 0;
+    const bool expectStopped = args.removeAll(QStringLiteral("--expect-stopped")) > 0;
     if (args.size() != 3)
-        return fail(QStringLiteral("usage: print_diploma SCREEN PUPIL_NAME"));
-    const std::optional<ScreenId> id = screenNamed(args[1]);
+        return fail(QStringLiteral("usage: print_diploma [--unfocused] [--expect-stopped] SCREEN SCHOOL PUPIL"));
+    const std::optional<ScreenId> id = screenNamed(args[0]);
     if (!id)
-        return fail(QStringLiteral("no screen named %1").arg(args[1]));
+        return fail(QStringLiteral("no screen named %1").arg(args[0]));
+    const QString &schoolName = args[1];
+    const QString &pupilName = args[2];
 
     // A message box would wait for a pupil; note its text and close it.
     QStringList boxes;
@@ -70,13 +88,16 @@ int main(int argc, char *argv[])
     handOver(nullptr, *id);
     Screen *diploma = currentScreen();
     if (!diploma)
-        return fail(QStringLiteral("%1 did not open").arg(args[1]));
+        return fail(QStringLiteral("%1 did not open").arg(args[0]));
+    auto *school = diploma->findChild<QLineEdit *>(QStringLiteral("txtschool"));
     auto *name = diploma->findChild<QLineEdit *>(QStringLiteral("Text2"));
     auto *date = diploma->findChild<QLabel *>(QStringLiteral("lbldater"));
     auto *print = diploma->findChild<QAction *>(QStringLiteral("ektiposi"));
-    if (!name || !date || !print)
-        return fail(QStringLiteral("%1 lacks Text2, lbldater or ektiposi").arg(args[1]));
-    name->setText(args[2]);
+    if (!school || !name || !date || !print)
+        return fail(QStringLiteral("%1 lacks txtschool, Text2, lbldater or ektiposi").arg(args[0]));
+    QApplication::setActiveWindow(diploma);
+    if (!QTest::qWaitForWindowActive(diploma))
+        return fail(QStringLiteral("the diploma did not become the active window"));
 
     const QDeadlineTimer deadline(kDateWaitMs);
     while (date->text().isEmpty() && !deadline.hasExpired())
@@ -84,12 +105,23 @@ int main(int argc, char *argv[])
     if (date->text().isEmpty())
         return fail(QStringLiteral("the date did not show"));
 
+    // Typed just before printing, so that the caret is on.
+    clickAndType(school, schoolName);
+    clickAndType(name, pupilName);
+    if (!name->hasFocus())
+        return fail(QStringLiteral("the pupil's field did not take the focus"));
+    if (unfocused)
+        name->clearFocus();
     print->trigger();
     QApplication::processEvents();
-    if (!boxes.isEmpty())
-        return fail(QStringLiteral("a message box appeared: %1").arg(boxes.join(QStringLiteral(" | "))));
-    if (currentScreen() != diploma || !diploma->isVisible() || name->text() != args[2])
-        return fail(QStringLiteral("the diploma did not stay open as it was"));
+    const QStringList expected =
+        expectStopped ? QStringList{QString::fromUtf8(kPrinterStoppedMessage)} : QStringList();
+    if (boxes != expected)
+        return fail(QStringLiteral("the pupil was told: \"%1\", not \"%2\"")
+                        .arg(boxes.join(QStringLiteral(" | ")), expected.join(QString())));
+    if (currentScreen() != diploma || !diploma->isVisible() || school->text() != schoolName ||
+        name->text() != pupilName)
+        return fail(QStringLiteral("the diploma did not stay open as it was typed"));
 
     std::printf("date: %s\n", qPrintable(date->text()));
     diploma->closeForHandOver();

@@ -51,15 +51,17 @@ PictureBox::PictureBox(QWidget *parent, const QString &name, const QString &pict
                        const QString &description, QRect geometry)
     : QWidget(parent), m_path(picturePath)
 {
-    setObjectName(name);
-    setGeometry(geometry);
-    setAccessibleName(description);
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Before the name is set: setting it creates the box's accessible interface, which a
+    // screen reader then keeps, and only the factory makes it a picture.
     static const bool accessibleInstalled = [] {
         QAccessible::installFactory(pictureAccessible);
         return true;
     }();
     (void)accessibleInstalled;
+    setObjectName(name);
+    setGeometry(geometry);
+    setAccessibleName(description);
+    setAttribute(Qt::WA_TranslucentBackground);
 }
 
 void PictureBox::paintEvent(QPaintEvent *)

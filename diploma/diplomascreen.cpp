@@ -1,6 +1,7 @@
 #include "diploma/diplomascreen.h"
 
 #include "assets/pictures.h"
+#include "diploma/namefield.h"
 #include "shell/controls.h"
 #include "shell/navigation.h"
 #include "shell/picturebox.h"
@@ -290,15 +291,12 @@ private:
 };
 
 QLineEdit *typedField(QWidget *parent, const char *name, int stops, const QFont &font, QColor colour,
-                      const QString &accessibleName)
+                      const QString &whatToType)
 {
-    QLineEdit *field = addField(parent, name, QRect());
+    auto *field = new NameField(parent, name, stops, whatToType);
     field->setFrame(false);
     field->setFont(font);
-    field->setText(QString(stops, u'.'));
-    field->setCursorPosition(0);
     field->setTextMargins(kTextPadding, 0, kTextPadding, 0);
-    field->setAccessibleName(accessibleName);
     setColours(field, colour, kWhite);
     new DottedLine(field);
     return field;
@@ -362,7 +360,7 @@ void DiplomaScreen::buildTexts()
     // "Δημοτικό Σχολείο" and the school's field, as one white band.
     QLabel *school = whiteLabel(area, "Label2", kSchool.toString(), calligraphicFont(kSchoolPoints, true), Qt::black);
     m_school = typedField(area, "txtschool", kSchoolStops, calligraphicFont(kTextPoints, true),
-                          m_design.typedColour, QStringLiteral("Όνομα σχολείου"));
+                          m_design.typedColour, QStringLiteral("Όνομα σχολείου: γράψε εδώ το όνομα του σχολείου σου"));
     const int labelWidth = textWidth(school, school->text()) + 2 * kTextPadding;
     const int fieldWidth =
         std::min(textWidth(m_school, m_school->text()) + kFieldPadding + 2 * kTextPadding, columnWidth - labelWidth);
@@ -378,7 +376,7 @@ void DiplomaScreen::buildTexts()
 
     // The pupil's name, below the corner sports where it has the whole width.
     m_name = typedField(area, "Text2", m_design.nameStops, calligraphicFont(kNamePoints, true),
-                        m_design.typedColour, QStringLiteral("Όνομα μαθητή"));
+                        m_design.typedColour, QStringLiteral("Όνομα μαθητή: γράψε εδώ το όνομά σου"));
     if (m_design.nameCentred)
         m_name->setAlignment(Qt::AlignCenter);
     const int cornersBottom = kMargin + kSportPicture.height() + kSportNameGap + kSportNameHeight;

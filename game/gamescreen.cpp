@@ -2,6 +2,7 @@
 
 #include "game/gametables.h"
 #include "practice/feedback.h"
+#include "shell/announcement.h"
 #include "shell/controls.h"
 #include "shell/draw.h"
 #include "shell/navigation.h"
@@ -234,6 +235,7 @@ void GameScreen::cmdrandom_Click()
     m_year->clear();
     m_year->setEnabled(true);
     m_year->setFocus();
+    announce(this, m_mascots[drawn]->accessibleName()); // named without its year
 }
 
 void GameScreen::cmdchk_Click()
@@ -263,6 +265,7 @@ void GameScreen::cmdchk_Click()
     if (!right) {
         showWarningWord(m_word);
         setColours(m_word, kWarningColour);
+        announce(this, m_word->text());
         return;
     }
 
@@ -277,6 +280,7 @@ void GameScreen::cmdchk_Click()
     const auto raised = qint16(*score + 1);
     m_score->setText(int16ToText(raised));
     m_draw->setEnabled(true);
+    announce(this, asSentences({m_word->text(), m_sportName->text(), m_score->accessibleName() + u' ' + m_score->text()}));
     if (raised >= kMascotDiplomaScore)
         handOver(this, ScreenId::MascotDiploma);
 }

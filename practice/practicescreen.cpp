@@ -3,6 +3,7 @@
 #include "practice/feedback.h"
 #include "practice/feedbacktables.h"
 #include "practice/judge.h"
+#include "shell/announcement.h"
 #include "shell/controls.h"
 #include "shell/linedcaption.h"
 #include "shell/draw.h"
@@ -350,6 +351,8 @@ void PracticeScreen::cmdrand_Click()
     m_random->setEnabled(false);
     m_clear->setEnabled(false);
     m_exercises[0].answer->setFocus();
+    announce(this, QStringLiteral("%1 %2, %3 %4").arg(m_first->accessibleName(), m_first->text(),
+                                                      m_second->accessibleName(), m_second->text()));
 }
 
 void PracticeScreen::cmdteacher_Click()
@@ -376,6 +379,17 @@ void PracticeScreen::showMascot(std::optional<QStringView> athensStory)
     const MascotRow &row = kMascotTable[std::size_t(drawn)];
     m_mascots[std::size_t(drawn)]->show();
     m_story->setText((drawn == kAthensRow && athensStory ? *athensStory : row.story).toString());
+}
+
+void PracticeScreen::announceReward(const QLabel *word)
+{
+    QStringList heard{word->text()};
+    for (const PictureBox *mascot : m_mascots) {
+        if (mascot->isVisibleTo(this))
+            heard << mascot->accessibleName();
+    }
+    heard << m_story->text() << m_score->accessibleName() + u' ' + m_score->text();
+    announce(this, asSentences(heard));
 }
 
 void PracticeScreen::writeBackOperands(const Judgement &judgement)
@@ -412,10 +426,11 @@ bool PracticeScreen::beginReward(const Exercise &exercise, bool releasesClear, s
     return true;
 }
 
-bool PracticeScreen::raiseScoreAndAward()
+bool PracticeScreen::raiseScoreAndAward(const QLabel *word)
 {
     const double score = numericValue(m_score->text()).value_or(0.0) + 1;
     m_score->setText(numberToText(score));
+    announceReward(word);
     if (score < kDiplomaScore)
         return false;
 
@@ -460,6 +475,7 @@ void PracticeScreen::checkOperation(Operation operation)
         showWarningWord(exercise.word);
         if (operation != Operation::Product || m_design.wrongProductMovesFocus)
             next->setFocus();
+        announce(this, exercise.word->text());
         return;
     case Verdict::Right:
         break;
@@ -472,7 +488,7 @@ void PracticeScreen::checkOperation(Operation operation)
         return;
     if (operation != Operation::Product || m_design.rightProductMovesFocus)
         next->setFocus();
-    raiseScoreAndAward();
+    raiseScoreAndAward(exercise.word);
 }
 
 void PracticeScreen::cmdchadd_Click()
@@ -514,6 +530,7 @@ void PracticeScreen::cmdypoloipo_Click()
         showWarningWord(m_division.word);
         if (m_design.wrongDivisionFocusesRemainder)
             m_remainder->setFocus();
+        announce(this, m_division.word->text());
         return;
     case Verdict::Right:
         break;
@@ -521,7 +538,7 @@ void PracticeScreen::cmdypoloipo_Click()
 
     if (!beginReward(m_division, false, std::nullopt))
         return;
-    if (!raiseScoreAndAward())
+    if (!raiseScoreAndAward(m_division.word))
         m_clear->setEnabled(true);
 }
 

@@ -56,8 +56,11 @@ private:
     /// The first steps of a right result: beep, praise word, mascot, and the check button disabled.
     /// False when the score cannot be read, and then nothing has changed.
     bool beginReward(const Exercise &exercise, bool releasesClear, std::optional<QStringView> athensStory);
-    /// Returns whether the diploma award took place (the screen is then closed).
-    bool raiseScoreAndAward();
+    /// Raises the score and tells a screen reader the reward (the praise word in `word`, the mascot,
+    /// its story and the score). Returns whether the diploma award took place (the screen is then closed).
+    bool raiseScoreAndAward(const QLabel *word);
+    /// Tells a screen reader the praise word beside `word`'s exercise, the mascot, its story and the score.
+    void announceReward(const QLabel *word);
 
     void clearMascot();
     void showMascot(std::optional<QStringView> athensStory);

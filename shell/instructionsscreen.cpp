@@ -1,6 +1,7 @@
 #include "shell/instructionsscreen.h"
 
 #include "assets/pictures.h"
+#include "shell/announcement.h"
 #include "shell/controls.h"
 #include "shell/linedcaption.h"
 #include "shell/navigation.h"
@@ -63,11 +64,15 @@ InstructionsScreen::InstructionsScreen()
         {"Label3", kParagraph2, 172, 140},
         {"Label4", kParagraph3, 314, 100},
     };
+    QStringList heard{title->text()};
     for (const auto &p : paragraphs) {
         auto *label = new LinedLabel(client(), p.name, p.text, QRect(16, p.top, 676, p.height));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFont(paragraphFont);
+        heard << label->lines().join(u' ');
     }
+    // Nothing here takes the focus, so a screen reader would find only the window's title.
+    announceOnOpening(this, asSentences(heard));
 
     QMenu *choice = addList("epilogi", QStringLiteral("&Επιλογή"));
     addCommand(choice, "clasA", QStringLiteral("&Τάξη Α΄"), &InstructionsScreen::clasA_Click);
@@ -123,6 +128,7 @@ CreditsScreen::CreditsScreen()
     setColours(contact, Qt::black);
 
     addCommand(nullptr, "arxiki", QStringLiteral("&Αρχική Οθόνη"), &CreditsScreen::arxiki_Click);
+    announceOnOpening(this, asSentences({makers->lines().join(u' '), profession->text(), contact->text()}));
 }
 
 void CreditsScreen::arxiki_Click()

@@ -222,6 +222,10 @@ def walk_practice():
     wait_window("Πράξεις ακέραιων αριθμών")
     check_home_picture("second")
 
+    said = hear_after("the credits", lambda: command("alt+Greek_pi", "Ανάπτυξη Λογισμικού"))
+    expect(said.startswith("Τελμάριος και Κορβίδαλος. Δάσκαλοι Πληροφορικής"), f"the credits began: {said!r}")
+    print("heard on opening the credits:", said)
+
 
 def walk_diploma_and_game(years):
     wait_window("Απονομή")

@@ -360,7 +360,8 @@ void DiplomaScreen::buildTexts()
     // "Δημοτικό Σχολείο" and the school's field, as one white band.
     QLabel *school = whiteLabel(area, "Label2", kSchool.toString(), calligraphicFont(kSchoolPoints, true), Qt::black);
     m_school = typedField(area, "txtschool", kSchoolStops, calligraphicFont(kTextPoints, true),
-                          m_design.typedColour, QStringLiteral("Όνομα σχολείου: γράψε εδώ το όνομα του σχολείου σου"));
+                          m_design.typedColour,
+                          QStringLiteral("Όνομα σχολείου: γράψε εδώ το όνομα του σχολείου σου"));
     const int labelWidth = textWidth(school, school->text()) + 2 * kTextPadding;
     const int fieldWidth =
         std::min(textWidth(m_school, m_school->text()) + kFieldPadding + 2 * kTextPadding, columnWidth - labelWidth);

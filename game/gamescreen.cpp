@@ -280,7 +280,8 @@ void GameScreen::cmdchk_Click()
     const auto raised = qint16(*score + 1);
     m_score->setText(int16ToText(raised));
     m_draw->setEnabled(true);
-    announce(this, asSentences({m_word->text(), m_sportName->text(), m_score->accessibleName() + u' ' + m_score->text()}));
+    announce(this, asSentences({m_word->text(), m_sportName->text(),
+                                m_score->accessibleName() + u' ' + m_score->text()}));
     if (raised >= kMascotDiplomaScore)
         handOver(this, ScreenId::MascotDiploma);
 }

@@ -32,7 +32,10 @@ QAccessibleInterface *announcementAccessible(const QString &className, QObject *
 // Announces once, after the window's activation has reached the screen reader.
 class OnOpening : public QObject {
 public:
-    OnOpening(QWidget *screen, const QString &text) : QObject(screen), m_text(text) { screen->installEventFilter(this); }
+    OnOpening(QWidget *screen, const QString &text) : QObject(screen), m_text(text)
+    {
+        screen->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

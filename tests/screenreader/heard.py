@@ -109,8 +109,8 @@ def text_of(obj):
     return obj.queryText().getText(0, -1)
 
 
-def close_alert(title_start="Kalyxteron"):
-    wait_window(title_start)
+def close_message_box():
+    wait_window("Kalyxteron")
     keys("Return")
 
 
@@ -143,10 +143,14 @@ def command(key, window):
 
 def tab_to(name, key="Tab"):
     for _ in range(30):
-        if (f := wait_for("a focused control", focused)) and f.name == name:
-            return f
+        now = wait_for("a focused control", focused)
+        if now.name == name:
+            return now
         keys(key)
-        time.sleep(0.05)
+        try:
+            wait_for("the focus to move", lambda: focused() != now, MENU_WAIT_S)
+        except Failure:
+            pass  # a key that moved nothing; the next one will
     raise Failure("the Tab key never reached " + name)
 
 
@@ -172,7 +176,7 @@ def walk_practice():
     wait_window("Πράξεις ακέραιων αριθμών")
     check_home_picture("first")
     choose("alt+Greek_epsilon", "Τάξη Α΄")
-    close_alert()
+    close_message_box()
     wait_window("Τάξη Α΄")
 
     tab_to("Τυχαίοι αριθμοί")
@@ -216,7 +220,7 @@ def walk_practice():
     print("heard on opening the instructions:", said[:100], "...")
 
     choose("alt+Greek_epsilon", "Τάξη Α΄")
-    close_alert()
+    close_message_box()
     wait_window("Τάξη Α΄")
     choose("alt+Greek_epsilon", "Αρχική Οθόνη")
     wait_window("Πράξεις ακέραιων αριθμών")
@@ -236,7 +240,7 @@ def walk_diploma_and_game(years):
         expect("..." not in spoken and "γράψ" in spoken.lower(), f"the diploma's field says {spoken!r}")
     print("heard on the diploma's name field:", spoken)
 
-    command("alt+Greek_pi", "Kalyxteron")
+    command("alt+Greek_pi", "Kalyxteron")  # the game greets with a message box
     keys("Return")
     wait_window("Παιχνίδι")
     tab_to("Εμφάνιση Μασκότ")

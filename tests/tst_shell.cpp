@@ -1,6 +1,8 @@
 #include "shell/linedcaption.h"
 #include "testing.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QMenuBar>
 
 #include <memory>
@@ -77,6 +79,16 @@ void TestShell::homeOperationsButtonShowsOneItemALine()
     QVERIFY(operations);
     QCOMPARE(operations->lines(), (QStringList{" Πράξεις Ακεραίων", "1. Άθροισμα (+)", "2. Διαφορά (-)",
                                                "3. Γινόμενο (X)", "4. Πηλίκο (:)"}));
+    // ... each whole on its line, in the calligraphic face or in the one standing in for it.
+    const QString face = qEnvironmentVariable("KALYXTERON_EXPECTED_CALLIGRAPHIC_FACE");
+    if (!face.isEmpty())
+        QCOMPARE(QFontInfo(operations->font()).family(), face);
+    const QFontMetrics metrics(operations->font());
+    const QRect shown = metrics.boundingRect(operations->rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                                             operations->lines().join(u'\n'));
+    // Five lines, not six: no line wraps (the height of the lines is rounded, hence the margin).
+    QVERIFY2(shown.height() < (operations->lines().size() + 1) * metrics.lineSpacing(), "a line wraps");
+    QVERIFY(operations->rect().contains(shown));
 }
 
 void TestShell::homeOperationsButtonDoesNothing()

@@ -1,10 +1,14 @@
 #include "shell/application.h"
+#include "shell/commandline.h"
 #include "shell/navigation.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // --help and --version are answered before QApplication looks for a display.
+    if (const std::optional<int> exitCode = kalyxteron::answerCommandLine(argc, argv, stdout, stderr))
+        return *exitCode;
     QApplication app(argc, argv);
     kalyxteron::setUpApplication();
     kalyxteron::startUp();

@@ -61,9 +61,10 @@ docs-screenshots: build
 	rm -f docs/screenshots/*.png
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/screenshots
 
-# Builds the Debian package, $(BUILD)/kalyxteron_<version>_<architecture>.deb.
-package: build
-	cmake --build $(BUILD) --target package
+# Builds the Debian package, build-package/kalyxteron_<version>_<architecture>.deb: a Release
+# build of its own with Debian's compiler and linker flags (hardening included).
+package: deps
+	scripts/build-package build-package
 
 # Measures start-up and memory against a plain Qt window, hand-overs, a right answer and
 # printing. Not a test: it prints figures. RUNS=n sets how many start-ups of each.

@@ -31,10 +31,54 @@ list(FILTER _window_icon_pngs INCLUDE REGEX "/(16|32|48|64)x")
 qt_add_resources(kalyxteron_gui "icon" PREFIX "/icon" BASE ${_icon_folder} FILES ${_window_icon_pngs})
 
 install(TARGETS kalyxteron RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Qt and every other library the program links are the system's: the installed program has no
+# search path of its own (qt_standard_project_setup would give it $ORIGIN/../lib).
+set_target_properties(kalyxteron PROPERTIES INSTALL_RPATH "")
+# A stripped install (the package's) also drops what the compiler and linker leave for
+# nobody: the .comment section naming the compiler, and .note, as Debian's dh_strip does.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kalyxteron\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 install(FILES ${KALYXTERON_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${KALYXTERON_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${KALYXTERON_ICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(DIRECTORY ${_icon_folder}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+
+# The manual pages, English and Greek, and the changelog, compressed as Debian wants them:
+# gzip -9 without a name or time stamp, so that the same sources give the same package.
+set(KALYXTERON_RELEASE_DATE 2026-12-08)
+find_program(GZIP gzip REQUIRED)
+set(_doc_folder ${PROJECT_BINARY_DIR}/doc)
+function(kalyxteron_compress input output)
+    add_custom_command(OUTPUT ${output}
+        COMMAND sh -c "\"$1\" -9 --no-name --stdout \"$2\" > \"$3\"" compress ${GZIP} ${input} ${output}
+        DEPENDS ${input}
+        VERBATIM)
+endfunction()
+foreach(page IN ITEMS kalyxteron.1 el/kalyxteron.1)
+    configure_file(docs/man/${page}.in ${_doc_folder}/man/${page} @ONLY)
+    kalyxteron_compress(${_doc_folder}/man/${page} ${_doc_folder}/man/${page}.gz)
+endforeach()
+kalyxteron_compress(${PROJECT_SOURCE_DIR}/packaging/changelog ${_doc_folder}/changelog.gz)
+add_custom_target(documentation ALL DEPENDS
+    ${_doc_folder}/man/kalyxteron.1.gz ${_doc_folder}/man/el/kalyxteron.1.gz ${_doc_folder}/changelog.gz)
+install(FILES ${_doc_folder}/man/kalyxteron.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${_doc_folder}/man/el/kalyxteron.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/el/man1)
+
+# /usr/share/doc/kalyxteron/copyright in Debian's machine-readable format: the licence texts
+# that Debian does not keep in /usr/share/common-licenses are written out in it, from LICENSES/.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSES/CC-BY-SA-4.0.txt _cc_by_sa)
+string(STRIP "${_cc_by_sa}" _cc_by_sa)
+string(REGEX REPLACE "\n[ \t]*\n" "\n\n" _cc_by_sa "${_cc_by_sa}")
+string(REPLACE "\n" "\n " _cc_by_sa " ${_cc_by_sa}")
+string(REGEX REPLACE "\n \n" "\n .\n" _cc_by_sa "${_cc_by_sa}")
+string(REGEX REPLACE "\n \n" "\n .\n" _cc_by_sa "${_cc_by_sa}")
+set(KALYXTERON_CC_BY_SA_TEXT "${_cc_by_sa}")
+configure_file(packaging/copyright.in ${_doc_folder}/copyright @ONLY)
+install(FILES ${_doc_folder}/copyright ${_doc_folder}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # `make package`: a .deb whose dependencies are the Qt 6 libraries the binary
 # links (found by dpkg-shlibdeps) and the fonts the screens and diplomas use.
@@ -52,5 +96,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kalyxteron.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-urw-base35, fonts-dejavu-core")
+# DejaVu is the face of every screen and stands in for the calligraphic one; URW's Z003 is the
+# calligraphic face of the home screen and the diplomas, which look right without it too.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35")
 include(CPack)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installing the program where a desktop looks for it, and the Debian package.
 # One id names the desktop entry, the icon and the AppStream metainfo alike.
 include(GNUInstallDirs)

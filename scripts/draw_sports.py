@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Draws Phevos and Athena, the Athens 2004 pair, for Kalyxteron.
 
 The two figures are defined once (a bell-shaped terracotta doll with a small

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Kalyxteron: a drill of the four operations for primary-school pupils.
 //
 // How the program is built: the arithmetic, the random draws and the tables

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Prints a diploma through a real CUPS server, as a pupil would, and reads the pages back.
 #   print_cups.sh PRINT_DIPLOMA_PROGRAM
 # Installs CUPS, the cups-pdf virtual printer and poppler's tools if they are missing, starts

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints a diploma through the real desktop platform, as a pupil would:
 //   print_diploma [--unfocused] [--expect-stopped] SCREEN SCHOOL PUPIL
 // opens the diploma SCREEN (such as dimploma1) as the active window, waits for

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/blankruns.h"
 #include "shell/numeric.h"
 

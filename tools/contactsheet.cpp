@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders every picture of the program at the size it is shown, with its file
 // name under it, into one PNG:  contactsheet OUTPUT.png [device-pixel-ratio]
 // With --timings it prints instead how long each picture takes to draw at that

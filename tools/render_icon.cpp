@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the program's SVG icon to the PNG sizes of the hicolor icon theme:
 //   render_icon ICON.svg OUTPUT_FOLDER SIZE...
 // writes OUTPUT_FOLDER/<size>x<size>/apps/<name of the icon>.png for each size.

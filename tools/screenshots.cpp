@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders every screen of the program, as it looks when opened, into PNG files:
 //   screenshots OUTPUT_FOLDER
 // Run it with QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 renders at double scale.

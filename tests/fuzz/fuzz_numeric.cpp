@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: the reading of a typed text as a number, and its 16-bit
 // conversion, against a simple model written separately here.
 #include "shell/numeric.h"

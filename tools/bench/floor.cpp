@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor the program's start-up and memory are measured against: the least
 // a Qt Widgets program of the same kind does. One window whose client area has
 // the home screen's size, a menu bar with two lists, and forty plain widgets at

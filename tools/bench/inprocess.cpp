@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a pupil waits for inside the program, measured in-process on the
 // offscreen platform with a quiet platform (no boxes, no sound):
 //   - a hand-over: the old screen closed and gone, the new one built, loaded,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, measured from outside on a real X server: from the start of the
 // process to the MapNotify of its window, for the program and for the floor,
 // taking turns; then the CPU each spends once its window is mapped, and its

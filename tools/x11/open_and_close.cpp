@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program on the X display in $DISPLAY, waits for its window to be
 // mapped, closes that window as its close control would, and checks that the
 // program then ends by itself with exit code 0, quickly and without a bell:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "x11session.h"
 
 // xkb.h is C and names a member `explicit`; Qt's own X11 code renames it the same way.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Watching a program from outside, on a real X server: when its window is
 // mapped, closing it as the window's close control does, the bell, and what
 // the process spends (CPU time, peak memory). No Qt here: the watcher must not

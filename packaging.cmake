@@ -84,7 +84,8 @@ configure_file(packaging/copyright.in ${_doc_folder}/copyright @ONLY)
 install(FILES ${_doc_folder}/copyright ${_doc_folder}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # `make package`: a .deb whose dependencies are the Qt 6 libraries the binary
-# links (found by dpkg-shlibdeps) and the fonts the screens and diplomas use.
+# links (found by dpkg-shlibdeps, libcanberra's among them), the fonts the screens and
+# diplomas use and the sound theme whose bell is the beep.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kalyxteron)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -101,6 +102,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kalyxteron.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # DejaVu is the face of every screen and stands in for the calligraphic one; URW's Z003 is the
 # calligraphic face of the home screen and the diplomas, which look right without it too.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, sound-theme-freedesktop")
+# libcanberra-pulse: libcanberra's own way to the sound server; without it the beep goes through
+# ALSA's default device.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, libcanberra-pulse")
 include(CPack)

@@ -3,6 +3,7 @@
 
 #include "shell/desktopplatform.h"
 
+#include "shell/chime.h"
 #include "shell/controls.h"
 #include "shell/messages.h"
 
@@ -24,8 +25,13 @@
 #include <QStyle>
 #include <QTime>
 
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#endif
+
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <cstdint>
 
 namespace kalyxteron {
@@ -37,6 +43,8 @@ constexpr double kSecondsPerDay = 86400.0;
 constexpr int kMantissaBits = 53;
 constexpr int kMessageBoxPointSize = 14;
 constexpr int kFieldTextMargin = 2; // a line edit's own room on either side of its text, within its margins
+// The last beep before the program ends is heard to its end, if the sound server answers in time.
+constexpr std::chrono::milliseconds kLastBeepWait{1000};
 
 QWidget *visibleScreen()
 {
@@ -171,13 +179,30 @@ void DesktopPlatform::messageBox(const QString &text)
     box.exec();
 }
 
+DesktopPlatform::DesktopPlatform() = default;
+DesktopPlatform::~DesktopPlatform() = default;
+
 void DesktopPlatform::beep()
 {
+#if defined(Q_OS_WIN)
+    MessageBeep(MB_OK);
+#elif defined(Q_OS_LINUX)
+    // Made at the first beep: starting the program costs no time with the sound server.
+    if (!m_chime)
+        m_chime = std::make_unique<Chime>();
+    m_chime->ring();
+#else
     QApplication::beep();
+#endif
 }
 
 void DesktopPlatform::endProgram()
 {
+#if defined(Q_OS_LINUX)
+    // A beep just asked for (the exit's own) would be cut off by the end of the program.
+    if (m_chime)
+        m_chime->finish(kLastBeepWait);
+#endif
     // Hiding (not closing) sends no close events, so no handler of any screen runs.
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget *w : windows)

@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <memory>
 #include <random>
 
 class QDateTime;
@@ -15,9 +16,13 @@ class QPrinter;
 
 namespace kalyxteron {
 
+class Chime;
+
 // The platform of a real desktop: Qt's message box, beep, printer and clock.
 class DesktopPlatform : public Platform {
 public:
+    DesktopPlatform();
+    ~DesktopPlatform() override;
     void messageBox(const QString &text) override;
     void beep() override;
     void endProgram() override;
@@ -32,6 +37,7 @@ private:
     void saveInsteadOfPrinting(QWidget *area);
 
     std::mt19937_64 m_generator{std::random_device{}()};
+    std::unique_ptr<Chime> m_chime;   // the beep's sound, once there has been one
 };
 
 // Where a page of this size shows a form of that size: as large as the page

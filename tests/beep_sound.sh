@@ -5,12 +5,11 @@
 # The beep as a pupil hears it, through a real sound server:
 #   beep_sound.sh BEEP_SOUND_PROGRAM
 # 1. With no sound server to be found, the program beeps and ends promptly, and says nothing.
-# 2. A PulseAudio server of the test's own plays into a null sink whose monitor parec records
-#    while the program beeps; sox must find sound in the recording.
+# 2. A PulseAudio server of the test's own (with-pulseaudio) plays into a null sink whose monitor
+#    parec records while the program beeps; sox must find sound in the recording.
 # Everything the test starts runs in a folder of its own and is ended, whatever happens.
 set -euo pipefail
 
-driver=${1:?usage: beep_sound.sh BEEP_SOUND_PROGRAM}
 sink=kalyxteron_test
 prompt_ms=3000        # "promptly": a hang would take the sound server's time-outs, 5 s and more
 least_peak=0.05       # the bell's own peak is about 0.3; a null sink records exact zeros
@@ -30,14 +29,42 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Nothing of the desktop the test runs in: no X display, no session bus (PulseAudio would start
-# one), no sound server but the one named below.
+# Part 2, run inside with-pulseaudio, which has set PULSE_SERVER.
+if [ "${1:-}" = --recorded ]; then
+    driver=$2
+    parec -d "$sink.monitor" --file-format=wav "$work/heard.wav" &
+    recorder=$!
+    started+=("$recorder")
+    for _ in $(seq 100); do
+        [ -n "$(pactl list short source-outputs)" ] && break
+        sleep 0.1
+    done
+    [ -n "$(pactl list short source-outputs)" ] || die "parec is not recording"
+
+    say "beeping through PulseAudio ($PULSE_SERVER), recording $sink.monitor"
+    "$driver" || die "the program failed to beep"
+    sleep 0.3
+    kill -INT "$recorder"
+    wait "$recorder" 2>/dev/null || true
+
+    stat=$(sox "$work/heard.wav" -n stat 2>&1) || die "sox could not read the recording: $stat"
+    echo "$stat" | grep -E "Length|Maximum amplitude|RMS +amplitude"
+    peak=$(awk '/^Maximum amplitude/ { print $3 }' <<<"$stat")
+    rms=$(awk '/^RMS +amplitude/ { print $3 }' <<<"$stat")
+    awk -v p="$peak" -v r="$rms" -v lp="$least_peak" -v lr="$least_rms" 'BEGIN { exit !(p >= lp && r >= lr) }' ||
+        die "the recording is silent (peak $peak, RMS $rms)"
+    say "the beep was heard (peak $peak, RMS $rms): passed"
+    exit 0
+fi
+
+driver=${1:?usage: beep_sound.sh BEEP_SOUND_PROGRAM}
+# Nothing of the desktop the test runs in: no X display, no session bus, no sound server but
+# the one named below.
 unset DISPLAY WAYLAND_DISPLAY PULSE_SERVER PULSE_COOKIE
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
 export QT_QPA_PLATFORM=offscreen
-runtime=$work/runtime
-mkdir -m 700 "$runtime"
-export XDG_RUNTIME_DIR=$runtime HOME=$work
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime HOME=$work
 
 # 1. No sound server.
 say "beeping with no sound server"
@@ -52,38 +79,4 @@ cat "$work/none.out"
 say "ended by itself after $ms ms, silently: passed"
 
 # 2. A sound server with a null sink, recorded.
-server=unix:$runtime/native
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=file:"$work/pulse.log" \
-    -L "module-null-sink sink_name=$sink norewinds=1" \
-    -L "module-native-protocol-unix auth-anonymous=1 socket=$runtime/native" &
-started+=($!)
-export PULSE_SERVER=$server
-for _ in $(seq 100); do
-    pactl info >/dev/null 2>&1 && break
-    sleep 0.1
-done
-pactl info >/dev/null 2>&1 || { cat "$work/pulse.log" >&2; die "PulseAudio did not start"; }
-pactl set-default-sink "$sink"
-
-parec -d "$sink.monitor" --file-format=wav "$work/heard.wav" &
-recorder=$!
-started+=("$recorder")
-for _ in $(seq 100); do
-    [ -n "$(pactl list short source-outputs)" ] && break
-    sleep 0.1
-done
-[ -n "$(pactl list short source-outputs)" ] || die "parec is not recording"
-
-say "beeping through PulseAudio ($server), recording $sink.monitor"
-"$driver" || die "the program failed to beep"
-sleep 0.3
-kill -INT "$recorder"
-wait "$recorder" 2>/dev/null || true
-
-stat=$(sox "$work/heard.wav" -n stat 2>&1) || die "sox could not read the recording: $stat"
-echo "$stat" | grep -E "Length|Maximum amplitude|RMS +amplitude"
-peak=$(awk '/^Maximum amplitude/ { print $3 }' <<<"$stat")
-rms=$(awk '/^RMS +amplitude/ { print $3 }' <<<"$stat")
-awk -v p="$peak" -v r="$rms" -v lp="$least_peak" -v lr="$least_rms" 'BEGIN { exit !(p >= lp && r >= lr) }' ||
-    die "the recording is silent (peak $peak, RMS $rms)"
-say "the beep was heard (peak $peak, RMS $rms): passed"
+"$(dirname "$0")/with-pulseaudio" "$sink" bash "$0" --recorded "$driver"

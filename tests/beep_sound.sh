@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The beep as a pupil hears it, through a real sound server:
-#   beep_sound.sh BEEP_SOUND_PROGRAM
-# 1. With no sound server to be found, the program beeps and ends promptly, and says nothing.
+#   beep_sound.sh BEEP_SOUND_PROGRAM COUNT_BELLS WITH_XVFB
+# 1. With no sound server to be found, the program beeps and ends promptly, says nothing, and
+#    rings the X bell instead (on an Xvfb server of its own, where count_bells hears the bell).
 # 2. A PulseAudio server of the test's own (with-pulseaudio) plays into a null sink whose monitor
 #    parec records while the program beeps; sox must find sound in the recording.
 # Everything the test starts runs in a folder of its own and is ended, whatever happens.
@@ -42,7 +43,7 @@ if [ "${1:-}" = --recorded ]; then
     [ -n "$(pactl list short source-outputs)" ] || die "parec is not recording"
 
     say "beeping through PulseAudio ($PULSE_SERVER), recording $sink.monitor"
-    "$driver" || die "the program failed to beep"
+    QT_QPA_PLATFORM=offscreen "$driver" || die "the program failed to beep"
     sleep 0.3
     kill -INT "$recorder"
     wait "$recorder" 2>/dev/null || true
@@ -57,26 +58,31 @@ if [ "${1:-}" = --recorded ]; then
     exit 0
 fi
 
-driver=${1:?usage: beep_sound.sh BEEP_SOUND_PROGRAM}
+usage="usage: beep_sound.sh BEEP_SOUND_PROGRAM COUNT_BELLS WITH_XVFB"
+driver=${1:?$usage}
+count_bells=${2:?$usage}
+with_xvfb=${3:?$usage}
 # Nothing of the desktop the test runs in: no X display, no session bus, no sound server but
 # the one named below.
 unset DISPLAY WAYLAND_DISPLAY PULSE_SERVER PULSE_COOKIE
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus
-export QT_QPA_PLATFORM=offscreen
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work
 
 # 1. No sound server.
-say "beeping with no sound server"
-before=$(date +%s%N)
+say "beeping with no sound server, on an X server"
 status=0
-PULSE_SERVER=unix:$work/nobody-listens timeout 20 "$driver" >"$work/none.out" 2>"$work/none.err" || status=$?
-ms=$((($(date +%s%N) - before) / 1000000))
+PULSE_SERVER=unix:$work/nobody-listens timeout 60 "$with_xvfb" "$count_bells" "$driver" \
+    >"$work/none.out" 2>"$work/none.err" || status=$?
 cat "$work/none.out"
-[ "$status" -eq 0 ] || die "the program ended with status $status ($(cat "$work/none.err"))"
+[ "$status" -eq 0 ] || die "the program failed with status $status ($(cat "$work/none.err"))"
+ms=$(sed -n 's/^ran \([0-9]*\) ms.*/\1/p' "$work/none.out")
+bells=$(sed -n 's/.*bells: \([0-9]*\)$/\1/p' "$work/none.out")
+[ -n "$ms" ] && [ -n "$bells" ] || die "count_bells said nothing"
 [ "$ms" -lt "$prompt_ms" ] || die "the program took $ms ms to beep and end with no sound server"
 [ ! -s "$work/none.err" ] || { cat "$work/none.err" >&2; die "the program wrote messages"; }
-say "ended by itself after $ms ms, silently: passed"
+[ "$bells" -ge 1 ] || die "no X bell rang in place of the sound"
+say "ended by itself after $ms ms, silently, with the X bell: passed"
 
 # 2. A sound server with a null sink, recorded.
 "$(dirname "$0")/with-pulseaudio" "$sink" bash "$0" --recorded "$driver"

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # The beep as a pupil hears it, through a real sound server:
-#   beep_sound.sh BEEP_SOUND_PROGRAM COUNT_BELLS WITH_XVFB
+#   beep_sound.sh BEEP_SOUND_PROGRAM COUNT_BELLS WITH_XVFB WITH_PULSEAUDIO
 # 1. With no sound server to be found, the program beeps and ends promptly, says nothing, and
 #    rings the X bell instead (on an Xvfb server of its own, where count_bells hears the bell).
 # 2. A PulseAudio server of the test's own (with-pulseaudio) plays into a null sink whose monitor
@@ -30,7 +30,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Part 2, run inside with-pulseaudio, which has set PULSE_SERVER.
+# Step 2, run inside with-pulseaudio, which has set PULSE_SERVER.
 if [ "${1:-}" = --recorded ]; then
     driver=$2
     parec -d "$sink.monitor" --file-format=wav "$work/heard.wav" &
@@ -58,10 +58,11 @@ if [ "${1:-}" = --recorded ]; then
     exit 0
 fi
 
-usage="usage: beep_sound.sh BEEP_SOUND_PROGRAM COUNT_BELLS WITH_XVFB"
+usage="usage: beep_sound.sh BEEP_SOUND_PROGRAM COUNT_BELLS WITH_XVFB WITH_PULSEAUDIO"
 driver=${1:?$usage}
 count_bells=${2:?$usage}
 with_xvfb=${3:?$usage}
+with_pulseaudio=${4:?$usage}
 # Nothing of the desktop the test runs in: no X display, no session bus, no sound server but
 # the one named below.
 unset DISPLAY WAYLAND_DISPLAY PULSE_SERVER PULSE_COOKIE
@@ -85,4 +86,4 @@ bells=$(sed -n 's/.*bells: \([0-9]*\)$/\1/p' "$work/none.out")
 say "ended by itself after $ms ms, silently, with the X bell: passed"
 
 # 2. A sound server with a null sink, recorded.
-"$(dirname "$0")/with-pulseaudio" "$sink" bash "$0" --recorded "$driver"
+"$with_pulseaudio" "$sink" bash "$0" --recorded "$driver"

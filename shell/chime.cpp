@@ -23,7 +23,7 @@ constexpr const char *kApplicationId = "org.kalyxteron.Kalyxteron";
 // The end of a sound is reported by the server; if that report is lost, stop waiting after this.
 constexpr std::chrono::seconds kLongestSound{2};
 // How long the program's end waits for the sound thread to let go of the server.
-constexpr std::chrono::milliseconds kLongestDisconnect{500};
+constexpr std::chrono::milliseconds kLongestDisconnect{200};
 
 } // namespace
 

@@ -44,7 +44,7 @@ constexpr int kMantissaBits = 53;
 constexpr int kMessageBoxPointSize = 14;
 constexpr int kFieldTextMargin = 2; // a line edit's own room on either side of its text, within its margins
 // The last beep before the program ends is heard to its end, if the sound server answers in time.
-constexpr std::chrono::milliseconds kLastBeepWait{1000};
+constexpr std::chrono::milliseconds kLastBeepWait{500};
 
 QWidget *visibleScreen()
 {

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/console.h"
 #include "shell/application.h"
 #include "shell/commandline.h"
 #include "shell/navigation.h"
@@ -10,6 +11,8 @@
 int main(int argc, char *argv[])
 {
     // --help and --version are answered before QApplication looks for a display.
+    if (argc > 1)
+        kalyxteron::reachTerminal();
     if (const std::optional<int> exitCode = kalyxteron::answerCommandLine(argc, argv, stdout, stderr))
         return *exitCode;
     QApplication app(argc, argv);

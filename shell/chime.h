@@ -4,18 +4,14 @@
 
 #include <chrono>
 #include <memory>
-#include <thread>
-
-class QObject;
 
 namespace kalyxteron {
 
-// The beep as pupils hear it: the desktop's bell sound, played through the
-// sound server (PulseAudio, or PipeWire's pulse service) by libcanberra.
-// Everything that may wait on the server - connecting, loading the sound,
-// playing it - happens on a thread of its own, so a screen never waits for a
-// beep. Where no sound can be played (no server, a server that refuses) the
-// X bell rings instead.
+// The beep as pupils hear it: the system's own sound for an event, never making a screen
+// wait. Each system has its own, chosen by the build: on Linux the desktop's bell sound,
+// played through the sound server by libcanberra on a thread of its own, with the X bell
+// where no sound can be played (chime_linux.cpp); on Windows the default sound
+// (chime_windows.cpp); elsewhere Qt's beep (chime_qt.cpp).
 class Chime {
 public:
     Chime();
@@ -25,17 +21,15 @@ public:
 
     /// Asks for the sound and returns at once.
     void ring();
-    /// Waits, at most `limit`, until every sound asked for has been played to its end,
-    /// and rings the X bell for any that could not be played. For the last beep before
-    /// the program ends, which would otherwise be cut off.
+    /// Waits, at most `limit`, until every sound asked for has been played to its end (or
+    /// rung in its place). For the last beep before the program ends, which would otherwise
+    /// be cut off.
     void finish(std::chrono::milliseconds limit);
 
-    struct State;
+    struct Sounds;
 
 private:
-    std::shared_ptr<State> m_state;
-    QObject *m_xBell;   // where the sound thread asks for the X bell
-    std::thread m_thread;
+    std::unique_ptr<Sounds> m_sounds;
 };
 
 } // namespace kalyxteron

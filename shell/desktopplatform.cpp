@@ -6,28 +6,14 @@
 #include "shell/chime.h"
 #include "shell/controls.h"
 #include "shell/messages.h"
+#include "shell/printing.h"
 
 #include <QApplication>
 #include <QDate>
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
-#include <QFontMetricsF>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QPaintDevice>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QStandardPaths>
-#include <QStyle>
 #include <QTime>
-
-#if defined(Q_OS_WIN)
-#include <windows.h>
-#endif
 
 #include <algorithm>
 #include <bit>
@@ -42,7 +28,6 @@ constexpr double kMillisecondsPerSecond = 1000.0;
 constexpr double kSecondsPerDay = 86400.0;
 constexpr int kMantissaBits = 53;
 constexpr int kMessageBoxPointSize = 14;
-constexpr int kFieldTextMargin = 2; // a line edit's own room on either side of its text, within its margins
 // The last beep before the program ends is heard to its end, if the sound server answers in time.
 constexpr std::chrono::milliseconds kLastBeepWait{500};
 
@@ -53,119 +38,6 @@ QWidget *visibleScreen()
         return w->isVisible() && qobject_cast<QMainWindow *>(w);
     });
     return it == windows.end() ? nullptr : *it;
-}
-
-// A QMainWindow prints its client area only: no menu bar, no title bar.
-QWidget *clientAreaOf(QWidget *form)
-{
-    if (auto *window = qobject_cast<QMainWindow *>(form); window && window->centralWidget())
-        return window->centralWidget();
-    return form;
-}
-
-// The printer's paint engine behind a device that is not a QPrinter.
-// QWidget::render() turns widgets into a screen-resolution bitmap when it paints
-// on a printer, but paints them as they are - vector text and pictures - on any
-// other device; through this surface the printer gets the latter.
-class PrinterSurface : public QPaintDevice {
-public:
-    explicit PrinterSurface(QPrinter &printer) : m_printer(printer) {}
-    QPaintEngine *paintEngine() const override { return m_printer.paintEngine(); }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-            return m_printer.width();
-        case PdmHeight:
-            return m_printer.height();
-        case PdmWidthMM:
-            return m_printer.widthMM();
-        case PdmHeightMM:
-            return m_printer.heightMM();
-        case PdmNumColors:
-            return m_printer.colorCount();
-        case PdmDepth:
-            return m_printer.depth();
-        case PdmDpiX:
-            return m_printer.logicalDpiX();
-        case PdmDpiY:
-            return m_printer.logicalDpiY();
-        case PdmPhysicalDpiX:
-            return m_printer.physicalDpiX();
-        case PdmPhysicalDpiY:
-            return m_printer.physicalDpiY();
-        case PdmDevicePixelRatio:
-            return qRound(m_printer.devicePixelRatio());
-        case PdmDevicePixelRatioScaled:
-            return qRound(m_printer.devicePixelRatio() * devicePixelRatioFScale());
-        }
-        return QPaintDevice::metric(metric);
-    }
-
-private:
-    QPrinter &m_printer;
-};
-
-// The text fields a form prints: those shown on it.
-QList<const QLineEdit *> shownFields(const QWidget *area)
-{
-    QList<const QLineEdit *> shown;
-    for (const QLineEdit *field : area->findChildren<const QLineEdit *>()) {
-        if (field->isVisibleTo(area))
-            shown << field;
-    }
-    return shown;
-}
-
-// A text field on paper is what it holds: the whole text, from its first letter, in the
-// field's face, colours and alignment, set smaller where it would not fit the field's width.
-// The caret, the selection and any focus mark belong to editing on screen and stay there.
-void paintFieldOnPage(QPainter &painter, const QLineEdit &field, QPoint at)
-{
-    const QPalette palette = field.palette();
-    painter.save();
-    painter.translate(at);
-    painter.setClipRect(field.rect());
-    painter.fillRect(field.rect(), palette.base());
-
-    // The painter counts in the form's pixels on a device of finer resolution: the face is
-    // sized so that it spans as many of those pixels as it does on screen.
-    QFont font = field.font();
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(font.pointSizeF() * field.logicalDpiY() / painter.device()->logicalDpiY());
-    painter.setFont(font);
-    const QFontMetricsF metrics(painter.font(), painter.device());
-
-    const QRectF line = QRectF(field.contentsRect().marginsRemoved(field.textMargins()))
-                            .adjusted(kFieldTextMargin, 0, -kFieldTextMargin, 0);
-    const QString text = field.displayText();
-    const qreal needed = metrics.horizontalAdvance(text);
-    const qreal shrink = needed > line.width() && needed > 0 ? line.width() / needed : 1.0;
-    painter.translate(line.center());
-    painter.scale(shrink, shrink);
-    const QSizeF room(line.width() / shrink, line.height() / shrink);
-    const Qt::Alignment across =
-        QStyle::visualAlignment(field.layoutDirection(), field.alignment()) & Qt::AlignHorizontal_Mask;
-    painter.setPen(palette.text().color());
-    painter.drawText(QRectF(QPointF(-room.width() / 2, -room.height() / 2), room),
-                     int(across | Qt::AlignVCenter | Qt::TextSingleLine), text);
-    painter.restore();
-}
-
-// A stopped (paused) printer keeps its jobs in its queue until it is started again. Qt reports
-// a CUPS queue in that state, as read afresh from the print server, as in error.
-bool printerIsStopped(const QString &name)
-{
-    const QPrinterInfo printer = QPrinterInfo::printerInfo(name);
-    return !printer.isNull() && printer.state() == QPrinter::Error;
-}
-
-// The print job's name: the window's caption without its runs of blanks.
-QString documentName(QWidget *area)
-{
-    return area->window()->windowTitle().simplified();
 }
 
 } // namespace
@@ -184,25 +56,17 @@ DesktopPlatform::~DesktopPlatform() = default;
 
 void DesktopPlatform::beep()
 {
-#if defined(Q_OS_WIN)
-    MessageBeep(MB_OK);
-#elif defined(Q_OS_LINUX)
     // Made at the first beep: starting the program costs no time with the sound server.
     if (!m_chime)
         m_chime = std::make_unique<Chime>();
     m_chime->ring();
-#else
-    QApplication::beep();
-#endif
 }
 
 void DesktopPlatform::endProgram()
 {
-#if defined(Q_OS_LINUX)
     // A beep just asked for (the exit's own) would be cut off by the end of the program.
     if (m_chime)
         m_chime->finish(kLastBeepWait);
-#endif
     // Hiding (not closing) sends no close events, so no handler of any screen runs.
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget *w : windows)
@@ -210,89 +74,10 @@ void DesktopPlatform::endProgram()
     QCoreApplication::exit(0);
 }
 
-QRectF fitOnPage(QSizeF form, QSizeF page)
-{
-    if (form.isEmpty() || page.isEmpty())
-        return QRectF();
-    const QSizeF fitted = form.scaled(page, Qt::KeepAspectRatio);
-    return QRectF(QPointF((page.width() - fitted.width()) / 2, (page.height() - fitted.height()) / 2), fitted);
-}
-
-bool paintFormOnPrinter(QWidget *area, QPrinter &printer)
-{
-    PrinterSurface surface(printer);
-    QPainter painter;
-    if (!painter.begin(&surface))
-        return false;
-    // The painter's origin is the top left of the printable area.
-    const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    const QRectF target = fitOnPage(area->size(), page);
-    painter.translate(target.topLeft());
-    painter.scale(target.width() / area->width(), target.height() / area->height());
-    // Everything as it is on screen but the text fields, which print as what they hold.
-    const QList<const QLineEdit *> fields = shownFields(area);
-    QRegion elsewhere(area->rect());
-    for (const QLineEdit *field : fields)
-        elsewhere -= QRect(field->mapTo(area, QPoint()), field->size());
-    area->render(&painter, QPoint(), elsewhere, QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    for (const QLineEdit *field : fields)
-        paintFieldOnPage(painter, *field, field->mapTo(area, QPoint()));
-    const bool ended = painter.end();
-    return ended && printer.printerState() != QPrinter::Error;
-}
-
-QString fallbackPdfPath(const QString &folder, const QDateTime &when)
-{
-    const QDir dir(folder);
-    const QString stem = QStringLiteral("Δίπλωμα %1 στις %2")
-                             .arg(when.toString(QStringLiteral("yyyy-MM-dd")), when.toString(QStringLiteral("HH.mm.ss")));
-    QString path = dir.filePath(stem + QStringLiteral(".pdf"));
-    // Two prints within the same second must not overwrite each other.
-    for (int copy = 2; QFileInfo::exists(path); ++copy)
-        path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(stem).arg(copy));
-    return path;
-}
-
-bool saveFormAsPdf(QWidget *area, const QString &path)
-{
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setPageOrientation(QPageLayout::Landscape);
-    pdf.setDocName(documentName(area));
-    pdf.setCreator(QString::fromLatin1(kApplicationTitle));
-    return paintFormOnPrinter(area, pdf) && QFileInfo(path).size() > 0;
-}
-
 void DesktopPlatform::printForm(QWidget *form)
 {
-    QWidget *area = clientAreaOf(form);
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull()) {
-        saveInsteadOfPrinting(area);
-        return;
-    }
-    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(documentName(area));
-    printer.setCreator(QString::fromLatin1(kApplicationTitle));
-    if (!paintFormOnPrinter(area, printer))
-        messageBox(QString::fromUtf8(kPrintFailedMessage));
-    else if (printerIsStopped(defaultPrinter.printerName()))
-        messageBox(QString::fromUtf8(kPrinterStoppedMessage));
-}
-
-void DesktopPlatform::saveInsteadOfPrinting(QWidget *area)
-{
-    // No printer: keep the diploma as a PDF where the pupil's documents are.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        folder = QDir::homePath();
-    const QString path = fallbackPdfPath(folder, QDateTime::currentDateTime());
-    if (saveFormAsPdf(area, path))
-        messageBox(QString::fromUtf8(kSavedAsPdfMessage).arg(QDir::toNativeSeparators(path)));
-    else
-        messageBox(QString::fromUtf8(kSaveFailedMessage).arg(QDir::toNativeSeparators(folder)));
+    if (const QString outcome = printOnDefaultPrinter(form); !outcome.isEmpty())
+        messageBox(outcome);
 }
 
 double DesktopPlatform::secondsSinceMidnight()

@@ -16,6 +16,7 @@
 
 #include "shell/application.h"
 #include "shell/desktopplatform.h"
+#include "shell/printing.h"
 #include "shell/navigation.h"
 #include "shell/picturebox.h"
 #include "shell/platform.h"

@@ -10,6 +10,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <thread>
 
 namespace kalyxteron {
 
@@ -25,9 +26,8 @@ constexpr std::chrono::seconds kLongestSound{2};
 // How long the program's end waits for the sound thread to let go of the server.
 constexpr std::chrono::milliseconds kLongestDisconnect{200};
 
-} // namespace
-
-struct Chime::State {
+// What the sound thread and the program's thread share.
+struct State {
     std::mutex mutex;
     std::condition_variable changed;
     int asked = 0;          // sounds asked for and not yet begun
@@ -39,11 +39,9 @@ struct Chime::State {
     QObject *xBell = nullptr;
 };
 
-namespace {
-
 void soundOver(ca_context *, std::uint32_t id, int, void *userdata)
 {
-    auto *state = static_cast<Chime::State *>(userdata);
+    auto *state = static_cast<State *>(userdata);
     const std::lock_guard lock(state->mutex);
     state->lastOver = id;
     state->changed.notify_all();
@@ -66,7 +64,7 @@ ca_context *connect()
 
 // Plays the sound to its end. The server keeps it after the first time, so later ones
 // start without loading it again.
-bool play(ca_context *context, Chime::State &state)
+bool play(ca_context *context, State &state)
 {
     ca_proplist *properties = nullptr;
     if (ca_proplist_create(&properties) != CA_SUCCESS)
@@ -88,7 +86,7 @@ bool play(ca_context *context, Chime::State &state)
     return started;
 }
 
-void run(std::shared_ptr<Chime::State> state)
+void run(std::shared_ptr<State> state)
 {
     ca_context *context = nullptr;
     std::unique_lock lock(state->mutex);
@@ -126,46 +124,55 @@ void run(std::shared_ptr<Chime::State> state)
 
 } // namespace
 
-Chime::Chime() : m_state(std::make_shared<State>()), m_xBell(new QObject)
+// The sound thread and what it shares with the program's thread.
+struct Chime::Sounds {
+    std::shared_ptr<State> state = std::make_shared<State>();
+    QObject xBell;   // where the sound thread asks for the X bell
+    std::thread thread;
+};
+
+Chime::Chime() : m_sounds(std::make_unique<Sounds>())
 {
-    m_state->xBell = m_xBell;
-    m_thread = std::thread(run, m_state);
+    m_sounds->state->xBell = &m_sounds->xBell;
+    m_sounds->thread = std::thread(run, m_sounds->state);
 }
 
 Chime::~Chime()
 {
+    State &state = *m_sounds->state;
     bool ended = false;
     {
-        std::unique_lock lock(m_state->mutex);
-        m_state->ending = true;
-        m_state->xBell = nullptr;
-        m_state->changed.notify_all();
-        ended = m_state->changed.wait_for(lock, kLongestDisconnect, [this] { return m_state->ended; });
+        std::unique_lock lock(state.mutex);
+        state.ending = true;
+        state.xBell = nullptr;
+        state.changed.notify_all();
+        ended = state.changed.wait_for(lock, kLongestDisconnect, [&state] { return state.ended; });
     }
     // A server that does not answer must not keep the program from ending; the thread
     // holds its own share of the state.
     if (ended)
-        m_thread.join();
+        m_sounds->thread.join();
     else
-        m_thread.detach();
-    delete m_xBell;
+        m_sounds->thread.detach();
 }
 
 void Chime::ring()
 {
-    const std::lock_guard lock(m_state->mutex);
-    ++m_state->asked;
-    m_state->changed.notify_all();
+    State &state = *m_sounds->state;
+    const std::lock_guard lock(state.mutex);
+    ++state.asked;
+    state.changed.notify_all();
 }
 
 void Chime::finish(std::chrono::milliseconds limit)
 {
+    State &state = *m_sounds->state;
     {
-        std::unique_lock lock(m_state->mutex);
-        m_state->changed.wait_for(lock, limit, [this] { return m_state->asked == 0 && !m_state->playing; });
+        std::unique_lock lock(state.mutex);
+        state.changed.wait_for(lock, limit, [&state] { return state.asked == 0 && !state.playing; });
     }
     // The X bell asked for in place of a sound that could not be played.
-    QCoreApplication::sendPostedEvents(m_xBell, QEvent::MetaCall);
+    QCoreApplication::sendPostedEvents(&m_sounds->xBell, QEvent::MetaCall);
 }
 
 } // namespace kalyxteron

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QRectF>
+#include <QString>
+
+class QDateTime;
+class QPrinter;
+class QWidget;
+
+// A form on paper: its client area, as shown, on the default printer, or kept as a PDF where
+// there is none.
+namespace kalyxteron {
+
+/// Prints the form's client area on the default printer, or keeps it as a PDF when there is
+/// none. Returns what the pupil is to be told, or nothing when the page is on its way.
+QString printOnDefaultPrinter(QWidget *form);
+
+/// Keeps a client area as a PDF in the user's documents (or home) folder. Returns the message
+/// that says where, or that it could not be kept.
+QString keepAsPdf(QWidget *area);
+
+/// Where a page of this size shows a form of that size: as large as the page
+/// allows, in its own proportions, centred.
+QRectF fitOnPage(QSizeF form, QSizeF page);
+
+/// Paints a form's client area onto a printer (or PDF writer) page, as vector
+/// text and pictures, filling the page. Returns false if the printer could not
+/// be opened or reported an error.
+bool paintFormOnPrinter(QWidget *area, QPrinter &printer);
+
+/// Where a diploma goes as a PDF when there is no printer: a Greek name with the
+/// date and time, numbered if a file of that name is already there.
+QString fallbackPdfPath(const QString &folder, const QDateTime &when);
+
+/// Saves the form's client area as a one-page landscape PDF. Returns false if
+/// the file could not be written.
+bool saveFormAsPdf(QWidget *area, const QString &path);
+
+} // namespace kalyxteron

@@ -4,35 +4,14 @@
 #include "shell/picturebox.h"
 
 #include <QAccessibleWidget>
-#include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
-#include <QSvgRenderer>
-
-#include <memory>
 
 namespace kalyxteron {
 
 namespace {
-
-// Each picture is parsed once, the first time it is shown.
-QSvgRenderer *rendererFor(const QString &path)
-{
-    static QHash<QString, std::shared_ptr<QSvgRenderer>> renderers;
-    auto &renderer = renderers[path];
-    if (!renderer)
-        renderer = std::make_shared<QSvgRenderer>(path);
-    return renderer->isValid() ? renderer.get() : nullptr;
-}
-
-QRectF fitted(QSizeF picture, const QRectF &target)
-{
-    picture.scale(target.size(), Qt::KeepAspectRatio);
-    return QRectF(target.x() + (target.width() - picture.width()) / 2,
-                  target.y() + (target.height() - picture.height()) / 2, picture.width(), picture.height());
-}
 
 // Screen readers hear a picture as a picture, named by what it shows.
 QAccessibleInterface *pictureAccessible(const QString &className, QObject *object)
@@ -44,10 +23,11 @@ QAccessibleInterface *pictureAccessible(const QString &className, QObject *objec
 
 } // namespace
 
-void paintPicture(QPainter &painter, const QString &picturePath, const QRectF &target)
+QRectF fitted(QSizeF picture, const QRectF &target)
 {
-    if (QSvgRenderer *renderer = rendererFor(picturePath))
-        renderer->render(&painter, fitted(renderer->defaultSize(), target));
+    picture.scale(target.size(), Qt::KeepAspectRatio);
+    return QRectF(target.x() + (target.width() - picture.width()) / 2,
+                  target.y() + (target.height() - picture.height()) / 2, picture.width(), picture.height());
 }
 
 PictureBox::PictureBox(QWidget *parent, const QString &name, const QString &picturePath,

@@ -365,9 +365,12 @@ void DiplomaScreen::buildTexts()
     m_school = typedField(area, "txtschool", kSchoolStops, calligraphicFont(kTextPoints, true),
                           m_design.typedColour,
                           QStringLiteral("Όνομα σχολείου: γράψε εδώ το όνομα του σχολείου σου"));
-    const int labelWidth = textWidth(school, school->text()) + 2 * kTextPadding;
-    const int fieldWidth =
-        std::min(textWidth(m_school, m_school->text()) + kFieldPadding + 2 * kTextPadding, columnWidth - labelWidth);
+    int labelWidth = textWidth(school, school->text()) + 2 * kTextPadding;
+    const int fieldNeeds = textWidth(m_school, m_school->text()) + kFieldPadding + 2 * kTextPadding;
+    // Where the column is narrow for the full stops (the narrow diploma, in a face that measures
+    // them a little wider), the label gives the field the white on its right.
+    labelWidth -= std::clamp(fieldNeeds - (columnWidth - labelWidth), 0, kTextPadding);
+    const int fieldWidth = std::min(fieldNeeds, columnWidth - labelWidth);
     const int rowLeft = centreX - (labelWidth + fieldWidth) / 2;
     school->setGeometry(rowLeft, kSchoolRowTop, labelWidth, kSchoolRowHeight);
     m_school->setGeometry(rowLeft + labelWidth, kSchoolRowTop, fieldWidth, kSchoolRowHeight);

@@ -3,9 +3,12 @@
 
 #include "shell/controls.h"
 
+#include "shell/faces.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -18,9 +21,10 @@ namespace kalyxteron {
 
 namespace {
 
-// Faces of a chancery hand with Greek, best first: Windows's, then URW's (fonts-urw-base35).
-const QStringList kCalligraphicFamilies{QStringLiteral("Monotype Corsiva"), QStringLiteral("Z003"),
-                                        QStringLiteral("URW Chancery L")};
+// Faces of a chancery hand with Greek, best first: URW's (fonts-urw-base35, and inside the
+// Windows program), whose measures the screens are laid out and tested with, then Windows's own.
+const QStringList kCalligraphicFamilies{QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),
+                                        QStringLiteral("Monotype Corsiva")};
 // Where none is installed: a serif every install has (fonts-dejavu-core), slanted.
 const QString kFallbackFamily = QStringLiteral("DejaVu Serif");
 // The fallback's size for the same width of Greek text as URW's Z003 (measured: 0.70 to 0.74
@@ -30,9 +34,18 @@ constexpr double kFallbackBoldScale = 0.64;
 
 bool calligraphicFaceInstalled()
 {
+    provideFaces();
     static const bool installed = std::any_of(kCalligraphicFamilies.begin(), kCalligraphicFamilies.end(),
                                               [](const QString &family) { return QFontDatabase::hasFamily(family); });
     return installed;
+}
+
+QFont::Weight heaviestWeight(const QString &family)
+{
+    int heaviest = QFont::Normal;
+    for (const QString &style : QFontDatabase::styles(family))
+        heaviest = std::max(heaviest, QFontDatabase::weight(family, style));
+    return QFont::Weight(std::min(heaviest, int(QFont::Bold)));
 }
 
 } // namespace
@@ -66,6 +79,7 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
 
 QFont plainFont(int pointSize, bool bold, bool italic)
 {
+    provideFaces();
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Segoe UI"), QStringLiteral("Arial")});
     font.setPointSize(pointSize);
@@ -82,7 +96,9 @@ QFont calligraphicFont(int pointSize, bool bold)
     if (calligraphicFaceInstalled()) {
         font.setFamilies(kCalligraphicFamilies);
         font.setPointSize(pointSize);
-        font.setBold(bold);
+        // As heavy as the face comes, never heavier: URW's hand has one weight, which fontconfig
+        // draws as it is while Windows would thicken its strokes (and widen every word).
+        font.setWeight(bold ? heaviestWeight(QFontInfo(font).family()) : QFont::Normal);
     } else {
         // A chancery hand is narrow: the serif standing in for it, at the same size, is about
         // 1.4 times as wide (1.55 in bold) and would be cut off by the boxes laid out for it.
@@ -95,6 +111,7 @@ QFont calligraphicFont(int pointSize, bool bold)
 
 QFont serifFont(int pointSize, bool bold, bool italic)
 {
+    provideFaces();
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Serif"), QStringLiteral("Times New Roman")});
     font.setStyleHint(QFont::Serif);

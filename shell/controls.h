@@ -22,7 +22,7 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
 
 /// The program's plain face, with Greek, at a point size.
 QFont plainFont(int pointSize, bool bold = false, bool italic = false);
-/// A calligraphic face with Greek: Monotype Corsiva where present, else URW's chancery, else a
+/// A calligraphic face with Greek: URW's chancery where present, else Monotype Corsiva, else a
 /// slanted serif at a smaller size that takes about the same room.
 QFont calligraphicFont(int pointSize, bool bold = false);
 /// A serif face, for the mascots' stories.

@@ -1,37 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installing the program where a desktop looks for it, and the Debian package.
+# Installing the program where a Linux desktop looks for it, and the Debian package.
 # One id names the desktop entry, the icon and the AppStream metainfo alike.
 include(GNUInstallDirs)
 
-set(KALYXTERON_APP_ID org.kalyxteron.Kalyxteron)
-set(KALYXTERON_ICON ${PROJECT_SOURCE_DIR}/assets/icon/${KALYXTERON_APP_ID}.svg)
 set(KALYXTERON_DESKTOP_ENTRY ${PROJECT_SOURCE_DIR}/assets/desktop/${KALYXTERON_APP_ID}.desktop)
 set(KALYXTERON_METAINFO ${PROJECT_SOURCE_DIR}/assets/desktop/${KALYXTERON_APP_ID}.metainfo.xml)
-# The sizes desktops ask the hicolor theme for, besides the scalable picture.
-set(KALYXTERON_ICON_SIZES 16 32 48 64 128 256)
-
-# The PNG icons are drawn from the SVG at build time, by a tool of ours.
-qt_add_executable(render_icon tools/render_icon.cpp)
-target_link_libraries(render_icon PRIVATE Qt6::Gui Qt6::Svg)
-
-set(_icon_folder ${PROJECT_BINARY_DIR}/icons)
-set(_icon_pngs)
-foreach(size IN LISTS KALYXTERON_ICON_SIZES)
-    list(APPEND _icon_pngs ${_icon_folder}/${size}x${size}/apps/${KALYXTERON_APP_ID}.png)
-endforeach()
-add_custom_command(
-    OUTPUT ${_icon_pngs}
-    COMMAND render_icon ${KALYXTERON_ICON} ${_icon_folder} ${KALYXTERON_ICON_SIZES}
-    DEPENDS render_icon ${KALYXTERON_ICON}
-    COMMENT "Rendering the icon at ${KALYXTERON_ICON_SIZES} pixels"
-    VERBATIM)
-add_custom_target(icons ALL DEPENDS ${_icon_pngs})
-# The program's windows take their icon from the small ones: no SVG is drawn when a window opens.
-set(_window_icon_pngs ${_icon_pngs})
-list(FILTER _window_icon_pngs INCLUDE REGEX "/(16|32|48|64)x")
-qt_add_resources(kalyxteron_gui "icon" PREFIX "/icon" BASE ${_icon_folder} FILES ${_window_icon_pngs})
 
 install(TARGETS kalyxteron RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Qt and every other library the program links are the system's: the installed program has no
@@ -48,7 +23,7 @@ install(CODE "
 install(FILES ${KALYXTERON_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${KALYXTERON_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${KALYXTERON_ICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(DIRECTORY ${_icon_folder}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(DIRECTORY ${KALYXTERON_ICON_FOLDER}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 # The manual pages, English and Greek, and the changelog, compressed as Debian wants them:
 # gzip -9 without a name or time stamp, so that the same sources give the same package.

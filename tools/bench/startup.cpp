@@ -5,7 +5,9 @@
 // process to the MapNotify of its window, for the program and for the floor,
 // taking turns; then the CPU each spends once its window is mapped, and its
 // peak memory with the window up.
-//   startup RUNS PROGRAM PROGRAM_TITLE FLOOR FLOOR_TITLE
+//   startup RUNS PROGRAM PROGRAM_TITLE FLOOR FLOOR_TITLE [HEADING]
+// PROGRAM and FLOOR are command lines, split at blanks ("wine kalyxteron.exe" for the Windows
+// program under Wine, whose loader becomes the Windows process).
 #include "figures.h"
 #include "x11session.h"
 
@@ -58,10 +60,27 @@ double ms(std::chrono::nanoseconds d)
     return duration<double, std::milli>(d).count();
 }
 
+std::vector<std::string> words(const std::string &command)
+{
+    std::vector<std::string> split;
+    std::string word;
+    for (char c : command) {
+        if (c != ' ') {
+            word += c;
+        } else if (!word.empty()) {
+            split.push_back(word);
+            word.clear();
+        }
+    }
+    if (!word.empty())
+        split.push_back(word);
+    return split;
+}
+
 Launch measure(Session &session, const std::string &program, const std::string &title)
 {
     Clock::time_point started;
-    const pid_t pid = launch({program}, started);
+    const pid_t pid = launch(words(program), started);
     const auto mapped = session.waitForMapped(title, started + kWindowWithin);
     if (!mapped) {
         terminate(pid);
@@ -109,10 +128,11 @@ std::string ratioGoal(const Summary &program, const Summary &floor, double goal)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 6) {
-        std::fprintf(stderr, "usage: startup RUNS PROGRAM PROGRAM_TITLE FLOOR FLOOR_TITLE\n");
+    if (argc != 6 && argc != 7) {
+        std::fprintf(stderr, "usage: startup RUNS PROGRAM PROGRAM_TITLE FLOOR FLOOR_TITLE [HEADING]\n");
         return kUsage;
     }
+    const char *heading = argc == 7 ? argv[6] : "Start-up on a real X server (Xvfb, no window manager)";
     const int runs = std::atoi(argv[1]);
     const std::string program = argv[2], programTitle = argv[3], floor = argv[4], floorTitle = argv[5];
     try {
@@ -133,7 +153,7 @@ int main(int argc, char *argv[])
             }
         }
 
-        std::printf("Start-up on a real X server (Xvfb, no window manager), %d runs each, taking turns;\n", runs);
+        std::printf("%s, %d runs each, taking turns;\n", heading, runs);
         std::printf("each figure: median [min .. max]\n\n");
         std::printf("%-38s %-28s %-28s %s\n", "", "program", "floor", "");
         const Summary startProgram = summarize(ours.startMs), startFloor = summarize(floors.startMs);

@@ -1,0 +1,108 @@
+# SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Sourced by the tests that print through a real CUPS server, for a printer of the test's own:
+#   . cups-pdf-printer.sh
+#   add_pdf_printer NAME            a cups-pdf printer, made the default; $pdf_folders is where
+#                                   cups-pdf writes its PDFs
+#   wait_for_pdfs MARKER COUNT      waits for COUNT PDFs newer than MARKER, listed in $work/pdfs
+#   remove_pdf_printer              removes it and puts the previous default back
+# Installs CUPS, cups-pdf and poppler's tools if they are missing and starts the CUPS server if
+# it is not running. Needs root (or password-less sudo), `say`, `die` and a scratch folder $work.
+cups_packages=(cups cups-client printer-driver-cups-pdf poppler-utils)
+pdf_wait_seconds=${pdf_wait_seconds:-60}
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+    as_root=(sudo -n)
+else
+    die "needs root or password-less sudo to install CUPS and add a printer"
+fi
+
+missing=()
+for p in "${cups_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    say "installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${as_root[@]}" apt-get update -qq
+    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The CUPS server: under systemd where there is one, else started by hand.
+if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+    say "starting the CUPS server"
+    if [ -d /run/systemd/system ] && command -v systemctl >/dev/null; then
+        "${as_root[@]}" systemctl start cups || "${as_root[@]}" cupsd
+    else
+        "${as_root[@]}" cupsd
+    fi
+    for _ in $(seq 30); do
+        lpstat -r 2>/dev/null | grep -q "is running" && break
+        sleep 1
+    done
+    lpstat -r 2>/dev/null | grep -q "is running" || die "the CUPS server did not start"
+fi
+
+pdf_printer=
+previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+
+add_pdf_printer() {
+    pdf_printer=$1
+    local model err
+    model=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF_opt\.ppd/ { print $1; exit }')
+    [ -n "$model" ] || model=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
+    # pdftocairo turns the PDF that the program sends into PostScript for cups-pdf with its text
+    # kept as text (Debian's advice for cups-pdf queues); Ghostscript's level 2 PostScript would
+    # turn every page with a translucent touch into one bitmap.
+    if ! err=$("${as_root[@]}" lpadmin -p "$pdf_printer" -E -v cups-pdf:/ -m "$model" \
+        -o pdftops-renderer-default=pdftocairo 2>&1); then
+        die "could not add $pdf_printer: $err"
+    fi
+    "${as_root[@]}" lpadmin -d "$pdf_printer"
+    "${as_root[@]}" lpoptions -d "$pdf_printer" >/dev/null
+    lpstat -d | grep -q ": $pdf_printer\$" || die "$pdf_printer did not become the default printer"
+
+    # cups-pdf writes a local user's jobs to the folder its "Out" setting names (with the user's
+    # home for ${HOME}), and anonymous ones to its "AnonDirName".
+    local user home conf out anon
+    user=$(id -un)
+    home=$(getent passwd "$user" | cut -d: -f6)
+    conf=/etc/cups/cups-pdf.conf
+    out=$(sed -n 's/^Out[[:space:]]\+//p' "$conf" 2>/dev/null | tail -n1)
+    anon=$(sed -n 's/^AnonDirName[[:space:]]\+//p' "$conf" 2>/dev/null | tail -n1)
+    out=${out:-/var/spool/cups-pdf/$user}
+    out=${out//\$\{HOME\}/$home}
+    out=${out//\$\{USER\}/$user}
+    pdf_folders=("$out" "${anon:-/var/spool/cups-pdf/ANONYMOUS}")
+}
+
+remove_pdf_printer() {
+    [ -n "$pdf_printer" ] || return 0
+    "${as_root[@]}" lpadmin -x "$pdf_printer" 2>/dev/null || true
+    if [ -n "$previous_default" ] && [ "$previous_default" != "$pdf_printer" ]; then
+        "${as_root[@]}" lpadmin -d "$previous_default" 2>/dev/null || true
+        "${as_root[@]}" lpoptions -d "$previous_default" >/dev/null 2>&1 || true
+    fi
+    pdf_printer=
+}
+
+# The PDFs cups-pdf wrote since the marker file, oldest first, once the queue is empty and
+# there are as many as expected; their list is in $work/pdfs.
+wait_for_pdfs() {
+    local marker=$1 count=$2
+    for _ in $(seq "$pdf_wait_seconds"); do
+        find "${pdf_folders[@]}" -maxdepth 1 -name '*.pdf' -newer "$marker" -printf '%T@ %p\n' 2>/dev/null |
+            sort -n | cut -d' ' -f2- >"$work/pdfs" || true
+        # A file is whole once its job has left the queue.
+        if [ "$(wc -l <"$work/pdfs")" -ge "$count" ] && [ -z "$(lpstat -o "$pdf_printer" 2>/dev/null)" ]; then
+            return 0
+        fi
+        sleep 1
+    done
+    lpstat -W all -o "$pdf_printer" >&2 || true
+    tail -n 30 /var/log/cups/error_log >&2 2>/dev/null || true
+    die "not $count PDFs from cups-pdf in ${pdf_folders[*]} within $pdf_wait_seconds s"
+}

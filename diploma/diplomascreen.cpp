@@ -7,6 +7,7 @@
 #include "diploma/namefield.h"
 #include "shell/controls.h"
 #include "shell/navigation.h"
+#include "shell/palette.h"
 #include "shell/picturebox.h"
 #include "shell/platform.h"
 
@@ -84,14 +85,6 @@ constexpr QSize kPracticeSize{840, 565};
 constexpr QSize kNarrowSize{818, 559};
 constexpr QSize kMascotSize{847, 572};
 
-const QColor kLightCyan{192, 255, 255};
-const QColor kWhite{255, 255, 255};
-const QColor kBlue{0, 0, 176};
-const QColor kBrightBlue{0, 64, 255};
-const QColor kDarkBlue{0, 0, 128};
-const QColor kRed{210, 0, 0};
-const QColor kLightOrange{255, 192, 128};
-const QColor kGold{205, 150, 20};
 
 constexpr int kThinFrame = 3;
 constexpr int kThickFrame = 6;
@@ -100,35 +93,35 @@ const std::array<DiplomaDesign, 7> kDiplomas{{
     {ScreenId::Diploma0, kTitle, 103, u"1/6", kPracticeSize, Artwork::Sports,
      {{{Sport::Sailing, u"Ιστιοπλοϊα"}, {Sport::Fencing, u"Ξιφασκία"}, {Sport::Badminton, u"Μπάτμιντον"},
        {Sport::Wrestling, u"Πάλη"}}},
-     "Image2", "Label4", kLongerNameStops, true, kBrightBlue, kPracticePresenters, kPracticeReason, kGold,
+     "Image2", "Label4", kLongerNameStops, true, kBrightNameInk, kPracticePresenters, kPracticeReason, kDiplomaFrame,
      kThinFrame, kGame, false, false},
     {ScreenId::Diploma1, kTitle, 101, u"2/6", kPracticeSize, Artwork::Sports,
      {{{Sport::Weightlifting, u"Άρση Βαρών"}, {Sport::Basketball, u"Μπάσκετ"}, {Sport::Baseball, u"Μπείζμπολ"},
        {Sport::Boxing, u"Πυγμαχία"}}},
-     "Image2", "Label4", kNameStops, false, kBlue, kPracticePresenters, kPracticeReason, kGold, kThinFrame, kGame,
+     "Image2", "Label4", kNameStops, false, kNameInk, kPracticePresenters, kPracticeReason, kDiplomaFrame, kThinFrame, kGame,
      false, false},
     {ScreenId::Diploma2, kTitle, 103, u"3/6", kPracticeSize, Artwork::Sports,
      {{{Sport::Football, u"Ποδόσφαιρο"}, {Sport::Gymnastics, u"Γυμναστική"}, {Sport::Handball, u"Χάντμπολ"},
        {Sport::Equestrian, u"Ιππασία"}}},
-     "Image2", "Label4", kNameStops, false, kBlue, kPracticePresenters, kPracticeReason, kGold, kThinFrame, kGame,
+     "Image2", "Label4", kNameStops, false, kNameInk, kPracticePresenters, kPracticeReason, kDiplomaFrame, kThinFrame, kGame,
      false, false},
     {ScreenId::Diploma4, kTitleWithoutStop, 104, u"4/6", kPracticeSize, Artwork::Sports,
      {{{Sport::TableTennis, u"Πινγκ πονγκ"}, {Sport::Softball, u"Σόφτμπολ"}, {Sport::Cycling, u"Ποδηλασία"},
        {Sport::Shooting, u"Σκοποβολή"}}},
-     "Image2", "Label4", kNameStops, false, kBlue, kPracticePresenters, kPracticeReason, kGold, kThinFrame, kGame,
+     "Image2", "Label4", kNameStops, false, kNameInk, kPracticePresenters, kPracticeReason, kDiplomaFrame, kThinFrame, kGame,
      false, false},
     {ScreenId::Diploma5, kTitle, 97, u"5/6", kNarrowSize, Artwork::Sports,
      {{{Sport::Athletics, u"Στίβος"}, {Sport::Taekwondo, u"Ταεκβοντό"}, {Sport::Tennis, u"Τέννις"},
        {Sport::Archery, u"Τοξοβολία"}}},
-     "Image6", "dimploma5", kNameStops, false, kBlue, kPracticePresenters, kPracticeReason, kGold, kThinFrame,
+     "Image6", "dimploma5", kNameStops, false, kNameInk, kPracticePresenters, kPracticeReason, kDiplomaFrame, kThinFrame,
      kGame, false, false},
     {ScreenId::Diploma6, kTitle, 102, u"6/6", kPracticeSize, Artwork::Sports,
      {{{Sport::Judo, u"Τζούντο"}, {Sport::Volleyball, u"Βόλεϊ"}, {Sport::FieldHockey, u"Χόκεϊ επί χόρτου"},
        {Sport::Aquatics, u"Υγρός Στίβος"}}},
-     "Image2", "dimploma5", kNameStops, false, kBlue, kPracticePresenters, kPracticeReason, kGold, kThinFrame,
+     "Image2", "dimploma5", kNameStops, false, kNameInk, kPracticePresenters, kPracticeReason, kDiplomaFrame, kThinFrame,
      kGame, false, false},
     {ScreenId::MascotDiploma, kMascotTitle, 0, u"", kMascotSize, Artwork::Mascots, {} /* no sports */, "Image2", "",
-     kNameStops, false, kBlue, kMascotPresenters, kMascotReason, kDarkBlue, kThickFrame, kBackToGame, true, true},
+     kNameStops, false, kNameInk, kMascotPresenters, kMascotReason, kInk, kThickFrame, kBackToGame, true, true},
 }};
 
 const DiplomaDesign &designOf(ScreenId id)
@@ -216,7 +209,7 @@ QLabel *whiteLabel(QWidget *parent, const char *name, const QString &text, const
     QLabel *label = addLabel(parent, name, text, QRect());
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
-    setColours(label, colour, kWhite);
+    setColours(label, colour, kTextSurface);
     return label;
 }
 
@@ -300,7 +293,7 @@ QLineEdit *typedField(QWidget *parent, const char *name, int stops, const QFont 
     field->setFrame(false);
     field->setFont(font);
     field->setTextMargins(kTextPadding, 0, kTextPadding, 0);
-    setColours(field, colour, kWhite);
+    setColours(field, colour, kTextSurface);
     new DottedLine(field);
     return field;
 }
@@ -310,7 +303,7 @@ QLineEdit *typedField(QWidget *parent, const char *name, int stops, const QFont 
 DiplomaScreen::DiplomaScreen(ScreenId id)
     : Screen(id, captionOf(designOf(id)), designOf(id).clientSize), m_design(designOf(id))
 {
-    setColours(client(), Qt::black, kLightCyan);
+    setColours(client(), Qt::black, kDiplomaSurface);
     buildFrame();
     buildTexts();
     if (m_design.artwork == Artwork::Sports)
@@ -400,7 +393,7 @@ void DiplomaScreen::buildTexts()
     // The two mascots of 2004 in the middle, the date under them.
     int centreTop = reasonTop + kLineHeight + kRowGap;
     if (!sports) {
-        QLabel *athens = whiteLabel(area, "Label3", kAthens.toString(), calligraphicFont(kAthensPoints, true), kRed);
+        QLabel *athens = whiteLabel(area, "Label3", kAthens.toString(), calligraphicFont(kAthensPoints, true), kAlertInk);
         placeCentred(athens, centreX, centreTop, textWidth(athens, athens->text()) + 2 * kTextPadding,
                      kAthensHeight);
         centreTop += kAthensHeight;
@@ -411,7 +404,7 @@ void DiplomaScreen::buildTexts()
     new PictureBox(area, QLatin1String(m_design.centreBox), picturePath(Picture::DiplomaCentre),
                    describe(Picture::DiplomaCentre), centre);
 
-    m_date = whiteLabel(area, "lbldater", QString(), serifFont(kDatePoints, true, true), kDarkBlue);
+    m_date = whiteLabel(area, "lbldater", QString(), serifFont(kDatePoints, true, true), kInk);
     placeCentred(m_date, centreX, centre.bottom() + 1 + kDateBelowCentre, kDateWidth, kDateHeight);
 }
 
@@ -435,7 +428,7 @@ void DiplomaScreen::buildSports()
                                       kSportNameHeight));
         name->setAlignment(Qt::AlignCenter);
         name->setFont(plainFont(kSportPoints, true));
-        setColours(name, kRed, kLightOrange);
+        setColours(name, kAlertInk, kSportNameSurface);
     }
 }
 

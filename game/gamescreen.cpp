@@ -9,8 +9,9 @@
 #include "shell/controls.h"
 #include "shell/draw.h"
 #include "shell/navigation.h"
-#include "shell/overflow.h"
 #include "shell/numeric.h"
+#include "shell/overflow.h"
+#include "shell/palette.h"
 #include "shell/picturebox.h"
 #include "shell/platform.h"
 
@@ -52,11 +53,6 @@ constexpr QRect kSportCaption{360, 234, 325, 38};
 constexpr QRect kSportPanel{360, 278, 325, 284};
 
 // Bright, friendly colours in the Olympic rings' hues.
-const QColor kSky{214, 238, 255};
-const QColor kDarkBlue{0, 0, 140};
-const QColor kPraiseColour{0, 140, 40};
-const QColor kWarningColour{210, 0, 0};
-const QColor kSportColour{0, 110, 60};
 
 const QString kStyle = QStringLiteral(
     "QLabel#lbltext { background: rgb(255,248,200); border: 2px solid rgb(252,177,49); border-radius: 10px;"
@@ -80,7 +76,7 @@ QLabel *captionLabel(QWidget *parent, const char *name, const QString &text, QRe
     QLabel *label = addLabel(parent, name, text, geometry);
     label->setFont(plainFont(14, true));
     label->setAlignment(align);
-    setColours(label, kDarkBlue);
+    setColours(label, kInk);
     return label;
 }
 
@@ -132,13 +128,13 @@ GameScreen::GameScreen() : Screen(ScreenId::Game, kCaption, kClientSize)
 void GameScreen::build()
 {
     QWidget *area = client();
-    setColours(area, Qt::black, kSky);
+    setColours(area, Qt::black, kGameSurface);
     area->setStyleSheet(kStyle);
 
     QLabel *instruction = addLabel(area, "lbltext", kInstruction, kInstructionArea);
     instruction->setWordWrap(true);
     instruction->setFont(plainFont(12, true));
-    setColours(instruction, kDarkBlue);
+    setColours(instruction, kInk);
 
     panel(area, "mascotPanel", kMascotPanel);
     panel(area, "sportPanel", kSportPanel);
@@ -155,7 +151,7 @@ void GameScreen::build()
     m_sportName = addLabel(area, "lblmessage", QString(), kSportCaption);
     m_sportName->setFont(plainFont(17, true));
     m_sportName->setAlignment(Qt::AlignCenter);
-    setColours(m_sportName, kSportColour);
+    setColours(m_sportName, kSportInk);
 
     m_draw = bigButton(area, "cmdrandom", QStringLiteral("Εμφάνιση Μασκότ"), kDrawButton);
 
@@ -267,14 +263,14 @@ void GameScreen::cmdchk_Click()
     m_sportName->clear();
     if (!right) {
         showWarningWord(m_word);
-        setColours(m_word, kWarningColour);
+        setColours(m_word, kAlertInk);
         announce(this, m_word->text());
         return;
     }
 
     platform().beep();
     showPraiseWord(m_word);
-    setColours(m_word, kPraiseColour);
+    setColours(m_word, kPraiseInk);
     const SportRow &sport = kSportTable[std::size_t(drawFromClock(kSportDrawCount, Reseed::SecondsSinceMidnight))];
     m_sports[std::size_t(sport.sport)]->show();
     m_sportName->setText(sport.caption.toString());

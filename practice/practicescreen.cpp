@@ -8,11 +8,12 @@
 #include "practice/judge.h"
 #include "shell/announcement.h"
 #include "shell/controls.h"
-#include "shell/linedcaption.h"
 #include "shell/draw.h"
+#include "shell/linedcaption.h"
 #include "shell/navigation.h"
-#include "shell/overflow.h"
 #include "shell/numeric.h"
+#include "shell/overflow.h"
+#include "shell/palette.h"
 #include "shell/picturebox.h"
 #include "shell/platform.h"
 
@@ -85,14 +86,6 @@ const GradeDesign &designOf(Grade grade)
     return kGrades[std::size_t(grade)];
 }
 
-// Colours the pupils' texts rely on: the yellow boxes and the green button.
-const QColor kYellow{255, 255, 128};
-const QColor kGreen{128, 255, 128};
-const QColor kRed{220, 0, 0};
-const QColor kBlue{0, 0, 220};
-const QColor kDarkBlue{0, 0, 128};
-const QColor kStoryBackground{230, 230, 230};
-
 // Layout of the client area, in pixels.
 constexpr int kRowTop = 72;
 constexpr int kRowHeight = 54;
@@ -128,7 +121,7 @@ QLineEdit *answerField(QWidget *parent, const char *name, QRect geometry)
     QLineEdit *field = addField(parent, name, geometry);
     field->setAlignment(Qt::AlignCenter);
     field->setFont(plainFont(18, true));
-    setColours(field, kBlue);
+    setColours(field, kPupilsInk);
     return field;
 }
 
@@ -146,7 +139,7 @@ QLabel *wordLabel(QWidget *parent, const char *name, QRect geometry)
     QLabel *label = addLabel(parent, name, QString(), geometry);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(plainFont(15, true));
-    setColours(label, kRed);
+    setColours(label, kAlertInk);
     return label;
 }
 
@@ -180,7 +173,7 @@ void PracticeScreen::build()
     QLabel *instruction = addLabel(area, "lblodigia", m_design.instruction, QRect(12, 6, 785, 56));
     instruction->setWordWrap(true);
     instruction->setFont(plainFont(12, true));
-    setColours(instruction, kDarkBlue);
+    setColours(instruction, kInk);
 
     m_random = new LinedButton(area, "cmdrand", QStringLiteral("Τυχαίοι αριθμοί"), QRect(12, 80, 112, 112));
     m_random->setFont(plainFont(12, true));
@@ -195,7 +188,7 @@ void PracticeScreen::build()
         operand->setReadOnly(true);
         operand->setAlignment(Qt::AlignCenter);
         operand->setFont(operandFont);
-        setColours(operand, kRed, kYellow);
+        setColours(operand, kAlertInk, kOperandSurface);
     }
     m_teacher = addButton(area, "cmdteacher", QStringLiteral("Δάσκαλος - Μαθητής"), QRect(12, 210, 238, 40));
     m_teacher->setFont(plainFont(11, true));
@@ -237,7 +230,7 @@ void PracticeScreen::build()
     m_score->setReadOnly(true);
     m_score->setAlignment(Qt::AlignCenter);
     m_score->setFont(plainFont(22, true));
-    setColours(m_score, kDarkBlue);
+    setColours(m_score, kInk);
     m_score->setAccessibleName(QStringLiteral("Βαθμολογία"));
 
     // A white stage where the mascots appear, so the empty area reads as a place for them.
@@ -257,7 +250,7 @@ void PracticeScreen::build()
     m_story->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_story->setMargin(6);
     m_story->setFont(serifFont(10, true, true));
-    setColours(m_story, kBlue, kStoryBackground);
+    setColours(m_story, kPupilsInk, kStorySurface);
 
     connect(m_random, &QPushButton::clicked, this, &PracticeScreen::cmdrand_Click);
     connect(m_teacher, &QPushButton::clicked, this, &PracticeScreen::cmdteacher_Click);
@@ -405,12 +398,35 @@ void PracticeScreen::writeBackOperands(const Judgement &judgement)
 
 void PracticeScreen::refuseOverflow(Field overflowed, QLineEdit *answer)
 {
-    // The pupil is taken to the text that did not fit; a result that did not fit, to the operands.
+    // The pupil is taken to the text that did not fit; a result that did not fit, to the first
+    // operand, which the teacher types smaller.
     QLineEdit *culprit = overflowed == Field::Answer      ? answer
                          : overflowed == Field::Remainder ? m_remainder
                          : overflowed == Field::Second    ? m_second
                                                           : m_first;
-    kalyxteron::refuseOverflow(culprit);
+    kalyxteron::refuseOverflow(culprit, overflowed == Field::None ? Overflow::Result : Overflow::TypedNumber);
+}
+
+bool PracticeScreen::isRight(const Judgement &judgement, const Exercise &exercise, QWidget *nextWhenWrong)
+{
+    switch (judgement.verdict) {
+    case Verdict::Overflow:
+        refuseOverflow(judgement.overflowed, exercise.answer);
+        return false;
+    case Verdict::ZeroOperand:
+        platform().messageBox(kZeroOperandMessage);
+        m_first->setFocus();
+        return false;
+    case Verdict::Wrong:
+        showWarningWord(exercise.word);
+        if (nextWhenWrong)
+            nextWhenWrong->setFocus();
+        announce(this, exercise.word->text());
+        return false;
+    case Verdict::Right:
+        return true;
+    }
+    return false;
 }
 
 bool PracticeScreen::beginReward(const Exercise &exercise, bool releasesClear, std::optional<QStringView> athensStory)
@@ -466,23 +482,9 @@ void PracticeScreen::checkOperation(Operation operation)
         break;
     }
 
-    switch (judgement.verdict) {
-    case Verdict::Overflow:
-        refuseOverflow(judgement.overflowed, exercise.answer);
+    const bool wrongMovesFocus = operation != Operation::Product || m_design.wrongProductMovesFocus;
+    if (!isRight(judgement, exercise, wrongMovesFocus ? next : nullptr))
         return;
-    case Verdict::ZeroOperand:
-        platform().messageBox(kZeroOperandMessage);
-        m_first->setFocus();
-        return;
-    case Verdict::Wrong:
-        showWarningWord(exercise.word);
-        if (operation != Operation::Product || m_design.wrongProductMovesFocus)
-            next->setFocus();
-        announce(this, exercise.word->text());
-        return;
-    case Verdict::Right:
-        break;
-    }
 
     const bool lastExercise = operation == Operation::Product && m_design.rightProductReleasesClear;
     const bool athensWithFullStop = operation == Operation::Sum && m_design.sumTellsAthensWithFullStop;
@@ -511,8 +513,6 @@ void PracticeScreen::cmdchmult_Click()
 
 void PracticeScreen::cmdypoloipo_Click()
 {
-    if (!m_design.divides)
-        return;
     clearMascot();
     const std::optional<QString> remainder =
         m_remainder ? std::optional<QString>(m_remainder->text()) : std::nullopt;
@@ -520,23 +520,11 @@ void PracticeScreen::cmdypoloipo_Click()
                                               remainder ? std::optional<QStringView>(*remainder) : std::nullopt);
     writeBackOperands(judgement);
 
-    switch (judgement.verdict) {
-    case Verdict::Overflow:
-        refuseOverflow(judgement.overflowed, m_division.answer);
+    if (!isRight(judgement, m_division, m_design.wrongDivisionFocusesRemainder ? m_remainder : nullptr)) {
+        // A zero divisor refused releases the clear, so that another pair can be set.
+        if (judgement.verdict == Verdict::ZeroOperand)
+            m_clear->setEnabled(true);
         return;
-    case Verdict::ZeroOperand:
-        platform().messageBox(kZeroOperandMessage);
-        m_first->setFocus();
-        m_clear->setEnabled(true);
-        return;
-    case Verdict::Wrong:
-        showWarningWord(m_division.word);
-        if (m_design.wrongDivisionFocusesRemainder)
-            m_remainder->setFocus();
-        announce(this, m_division.word->text());
-        return;
-    case Verdict::Right:
-        break;
     }
 
     if (!beginReward(m_division, false, std::nullopt))

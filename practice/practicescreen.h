@@ -56,6 +56,9 @@ private:
     void checkOperation(Operation operation);
     void writeBackOperands(const Judgement &judgement);
     void refuseOverflow(Field overflowed, QLineEdit *answer);
+    /// Refuses, or shows the warning word and moves the focus to `nextWhenWrong` (when given);
+    /// returns whether the answer was right and the check goes on to its reward.
+    bool isRight(const Judgement &judgement, const Exercise &exercise, QWidget *nextWhenWrong);
     /// The first steps of a right result: beep, praise word, mascot, and the check button disabled.
     /// False when the score cannot be read, and then nothing has changed.
     bool beginReward(const Exercise &exercise, bool releasesClear, std::optional<QStringView> athensStory);

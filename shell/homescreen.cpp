@@ -7,6 +7,7 @@
 #include "shell/controls.h"
 #include "shell/linedcaption.h"
 #include "shell/navigation.h"
+#include "shell/palette.h"
 #include "shell/picturebox.h"
 
 #include <QLabel>
@@ -16,9 +17,6 @@ namespace kalyxteron {
 
 namespace {
 constexpr QSize kClientSize{809, 588};
-const QColor kPeach{255, 224, 192};
-const QColor kPaleYellow{255, 255, 192};
-const QColor kBlue{0, 0, 192};
 
 const QString kCaption = QStringLiteral(
     "Πράξεις ακέραιων αριθμών για όλα τα παιδιά του Δημοτικού Σχολείου - Τελμάριος και Κορβίδαλος");
@@ -32,18 +30,18 @@ const QString kOperations = QStringLiteral(" Πράξεις Ακεραίων    
 
 HomeScreen::HomeScreen() : Screen(ScreenId::Home, kCaption, kClientSize)
 {
-    setColours(client(), Qt::black, kPeach);
+    setColours(client(), Qt::black, kHomeSurface);
     new PictureBox(client(), QStringLiteral("background"), picturePath(Picture::HomeBackground),
                    describe(Picture::HomeBackground), QRect(QPoint(0, 0), kClientSize));
 
     QLabel *welcome = addLabel(client(), "lblminima", kWelcome, QRect(16, 10, 777, 110));
     welcome->setWordWrap(true);
     welcome->setFont(plainFont(14, true));
-    setColours(welcome, kBlue);
+    setColours(welcome, kWelcomeInk);
 
     auto *operations = new LinedButton(client(), "cmdprog", kOperations, QRect(249, 170, 311, 270));
     operations->setFont(calligraphicFont(26, true));
-    setColours(operations, Qt::black, kPaleYellow);
+    setColours(operations, Qt::black, kOperationsSurface);
     operations->setStyleSheet(QStringLiteral(
         "QPushButton#cmdprog { background: rgb(255,255,192); border: 3px solid rgb(200,160,60); border-radius: 18px; }"
         "QPushButton#cmdprog:focus { border-color: rgb(0,0,192); }"));

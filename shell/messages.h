@@ -13,6 +13,11 @@ inline constexpr char kOverflowMessage[] =
     "Ο αριθμός είναι πολύ μεγάλος για το πρόγραμμα. "
     "Να γράψετε αριθμούς από -32768 έως 32767.";
 
+// Every number typed fits, but what they make does not: the teacher types smaller ones.
+inline constexpr char kResultOverflowMessage[] =
+    "Το αποτέλεσμα αυτών των αριθμών βγαίνει έξω από τα όρια που μπορεί να ελέγξει το πρόγραμμα "
+    "(από -32768 έως 32767). Γράψτε μικρότερους αριθμούς στα κίτρινα κουτιά και δοκιμάστε ξανά.";
+
 inline constexpr char kPrintFailedMessage[] =
     "Η εκτύπωση του διπλώματος δεν έγινε. "
     "Ελέγξτε τον εκτυπωτή και δοκιμάστε ξανά. Ό,τι γράψατε στο δίπλωμα δεν χάθηκε.";

@@ -10,9 +10,9 @@
 
 namespace kalyxteron {
 
-void refuseOverflow(QLineEdit *fieldToFix)
+void refuseOverflow(QLineEdit *fieldToFix, Overflow what)
 {
-    platform().messageBox(QString::fromUtf8(kOverflowMessage));
+    platform().messageBox(QString::fromUtf8(what == Overflow::Result ? kResultOverflowMessage : kOverflowMessage));
     if (fieldToFix)
         fieldToFix->setFocus();
 }

@@ -123,11 +123,6 @@ void FakePlatform::forget()
     printed.clear();
 }
 
-void FakePlatform::scriptUniform(std::initializer_list<double> values)
-{
-    m_uniform.insert(m_uniform.end(), values.begin(), values.end());
-}
-
 QStringList visibleScreens()
 {
     QStringList names;

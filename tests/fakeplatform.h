@@ -39,8 +39,6 @@ public:
     void useRandomDraws(unsigned seed);
     /// Forgets everything recorded so far (not the scripted values).
     void forget();
-    /// Queues raw uniform values.
-    void scriptUniform(std::initializer_list<double> values);
 
     QStringList messages;            // texts of the message boxes, in order
     QStringList log;                 // "message: ...", "beep", "end", "print: <name>", in order

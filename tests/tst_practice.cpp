@@ -664,11 +664,13 @@ void TestPractice::overflowIsRefused_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("check");
     QTest::addColumn<QString>("focusAfter");
-    QTest::newRow("200 x 200") << ScreenId::GradesCtoF << "200" << "200" << "txtmult" << "0" << "cmdchmult" << "txtnum1";
-    QTest::newRow("typed answer 99999") << ScreenId::GradeA << "12" << "5" << "txtadd" << "99999" << "cmdchadd" << "txtadd";
-    QTest::newRow("operand 40000") << ScreenId::GradeB << "40000" << "5" << "txtadd" << "1" << "cmdchadd" << "txtnum1";
-    QTest::newRow("-32768 : -1") << ScreenId::GradesCtoF << "-32768" << "-1" << "txtpiliko" << "0" << "cmdypoloipo" << "txtnum1";
-    QTest::newRow("quotient 1e400") << ScreenId::GradeB << "10" << "5" << "txtpiliko" << "1e400" << "cmdypoloipo" << "txtpiliko";
+    QTest::addColumn<bool>("resultTooLarge");
+    QTest::newRow("200 x 200") << ScreenId::GradesCtoF << "200" << "200" << "txtmult" << "0" << "cmdchmult" << "txtnum1" << true;
+    QTest::newRow("-30000 + -30000") << ScreenId::GradeA << "-30000" << "-30000" << "txtadd" << "0" << "cmdchadd" << "txtnum1" << true;
+    QTest::newRow("typed answer 99999") << ScreenId::GradeA << "12" << "5" << "txtadd" << "99999" << "cmdchadd" << "txtadd" << false;
+    QTest::newRow("operand 40000") << ScreenId::GradeB << "40000" << "5" << "txtadd" << "1" << "cmdchadd" << "txtnum1" << false;
+    QTest::newRow("-32768 : -1") << ScreenId::GradesCtoF << "-32768" << "-1" << "txtpiliko" << "0" << "cmdypoloipo" << "txtnum1" << true;
+    QTest::newRow("quotient 1e400") << ScreenId::GradeB << "10" << "5" << "txtpiliko" << "1e400" << "cmdypoloipo" << "txtpiliko" << false;
 }
 
 void TestPractice::overflowIsRefused()
@@ -680,11 +682,14 @@ void TestPractice::overflowIsRefused()
     QFETCH(QString, answer);
     QFETCH(QString, check);
     QFETCH(QString, focusAfter);
+    QFETCH(bool, resultTooLarge);
     openGrade(grade);
     setProblem(first, second);
     type(answerField.toLatin1().constData(), answer);
     click(check.toLatin1().constData());
-    QCOMPARE(m_fake->messages, QStringList{QString::fromUtf8(kOverflowMessage)});
+    // Numbers that fit with a result that does not: the message says so, not that a number is too large.
+    QCOMPARE(m_fake->messages,
+             QStringList{QString::fromUtf8(resultTooLarge ? kResultOverflowMessage : kOverflowMessage)});
     QVERIFY(m_fake->messages.first().contains(QStringLiteral("-32768")));
     QVERIFY(m_fake->messages.first().contains(QStringLiteral("32767")));
     QCOMPARE(m_fake->beeps, 0);
@@ -695,6 +700,17 @@ void TestPractice::overflowIsRefused()
     QCOMPARE(field(answerField.toLatin1().constData())->text(), answer);
     QCOMPARE(focused(), focusAfter);
     QCOMPARE(onShow(), screenName(grade));
+    if (resultTooLarge) {
+        // The way on: the teacher types a smaller first number, and the same exercise is judged.
+        type("txtnum1", QStringLiteral("1"));
+        type(answerField.toLatin1().constData(), QStringLiteral("-29999"));
+        click(check.toLatin1().constData());
+        QCOMPARE(m_fake->messages.size(), 1);
+        const char *word = check == QLatin1String("cmdchadd")    ? "lblchadd"
+                           : check == QLatin1String("cmdchmult") ? "lblchmult"
+                                                                 : "lblchpiliko";
+        QVERIFY(!label(word)->text().isEmpty());
+    }
 }
 
 void TestPractice::scoreBelowTheAward()

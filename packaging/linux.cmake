@@ -40,7 +40,20 @@ foreach(page IN ITEMS kalyxteron.1 el/kalyxteron.1)
     configure_file(docs/man/${page}.in ${_doc_folder}/man/${page} @ONLY)
     kalyxteron_compress(${_doc_folder}/man/${page} ${_doc_folder}/man/${page}.gz)
 endforeach()
-kalyxteron_compress(${PROJECT_SOURCE_DIR}/packaging/changelog ${_doc_folder}/changelog.gz)
+# The package's maintainer is whoever builds it, named as Debian's own tools name a packager
+# (DEBFULLNAME, DEBEMAIL). The project has no public address; without them the package says so,
+# in the domain kept for names that are no address (RFC 2606).
+set(KALYXTERON_PACKAGER_NAME "$ENV{DEBFULLNAME}")
+set(KALYXTERON_PACKAGER_MAIL "$ENV{DEBEMAIL}")
+if(NOT KALYXTERON_PACKAGER_NAME)
+    set(KALYXTERON_PACKAGER_NAME "The Kalyxteron authors")
+endif()
+if(NOT KALYXTERON_PACKAGER_MAIL)
+    set(KALYXTERON_PACKAGER_MAIL "no-public-address@kalyxteron.invalid")
+endif()
+set(KALYXTERON_PACKAGER "${KALYXTERON_PACKAGER_NAME} <${KALYXTERON_PACKAGER_MAIL}>")
+configure_file(packaging/changelog.in ${_doc_folder}/changelog @ONLY)
+kalyxteron_compress(${_doc_folder}/changelog ${_doc_folder}/changelog.gz)
 add_custom_target(documentation ALL DEPENDS
     ${_doc_folder}/man/kalyxteron.1.gz ${_doc_folder}/man/el/kalyxteron.1.gz ${_doc_folder}/changelog.gz)
 install(FILES ${_doc_folder}/man/kalyxteron.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
@@ -68,12 +81,11 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "drill of the four operations for primary-
 set(CPACK_PACKAGE_DESCRIPTION "A program in Greek with which primary-school pupils practise the sum,
 the difference, the product and the quotient with remainder of whole
 numbers, earning points, Olympic mascots and a printable diploma.")
-set(CPACK_PACKAGE_CONTACT "Kalyxteron developers <developers@kalyxteron.org>")
+set(CPACK_PACKAGE_CONTACT "${KALYXTERON_PACKAGER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kalyxteron.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # DejaVu is the face of every screen and stands in for the calligraphic one; URW's Z003 is the
 # calligraphic face of the home screen and the diplomas, which look right without it too.

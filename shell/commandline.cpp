@@ -29,8 +29,7 @@ constexpr std::string_view kHelp =
     "  --help     εμφανίζει αυτή τη βοήθεια\n"
     "  --version  εμφανίζει την έκδοση\n"
     "\n"
-    "Manual / Εγχειρίδιο: man kalyxteron\n"
-    "Bugs / Σφάλματα: https://kalyxteron.org/issues/\n";
+    "Manual / Εγχειρίδιο: man kalyxteron\n";
 
 constexpr std::string_view kLicence =
     "Copyright (C) 2026 The Kalyxteron authors\n"

@@ -8,6 +8,7 @@
 #include "shell/controls.h"
 #include "shell/linedcaption.h"
 #include "shell/navigation.h"
+#include "shell/palette.h"
 #include "shell/picturebox.h"
 
 #include <QLabel>
@@ -19,8 +20,6 @@ namespace {
 
 constexpr QSize kInstructionsSize{703, 440};
 constexpr QSize kCreditsSize{809, 595};
-const QColor kDarkBlue{0, 0, 128};
-const QColor kInstructionsBackground{255, 250, 235};
 
 QString blanks(int count)
 {
@@ -50,11 +49,11 @@ constexpr int kMakersTrailingBlanks = 67;
 InstructionsScreen::InstructionsScreen()
     : Screen(ScreenId::Instructions, QStringLiteral("Οδηγίες - Τελμάριος & Κορβίδαλος"), kInstructionsSize)
 {
-    setColours(client(), Qt::black, kInstructionsBackground);
+    setColours(client(), Qt::black, kInstructionsSurface);
     QLabel *title = addLabel(client(), "lblodigies", QStringLiteral("Βασικές Οδηγίες"), QRect(0, 14, 703, 40));
     title->setAlignment(Qt::AlignCenter);
     title->setFont(plainFont(20, true));
-    setColours(title, kDarkBlue);
+    setColours(title, kInk);
 
     const QFont paragraphFont = plainFont(12);
     const struct {
@@ -113,18 +112,20 @@ CreditsScreen::CreditsScreen()
                                   QRect(430, 16, 370, 40));
     makers->setAlignment(Qt::AlignCenter);
     makers->setFont(plainFont(18, true, true));
-    setColours(makers, kDarkBlue);
+    setColours(makers, kInk);
 
     QLabel *profession = addLabel(client(), "Label1",
                                   QStringLiteral("Δάσκαλοι Πληροφορικής\nστην Πρωτοβάθμια Εκπαίδευση"),
                                   QRect(470, 60, 300, 60));
     profession->setAlignment(Qt::AlignCenter);
     profession->setFont(plainFont(13, true));
-    setColours(profession, kDarkBlue);
+    setColours(profession, kInk);
 
+    // What is true of the program: it has no public address to give, so the line says whose it is
+    // and under which licence it is free.
     QLabel *contact = addLabel(client(), "Label2",
-                               QStringLiteral("telmarios@example.com · korvidalos@example.com\n"
-                                              "Τηλέφωνα: 210 000 0000 · 210 000 0001"),
+                               QStringLiteral("Ελεύθερο λογισμικό με την άδεια GNU GPL, έκδοση 3 ή νεότερη.\n"
+                                              "© 2026 Οι δημιουργοί του Kalyxteron"),
                                QRect(10, 540, 420, 48));
     contact->setAlignment(Qt::AlignCenter);
     contact->setFont(plainFont(10));

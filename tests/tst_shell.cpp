@@ -5,6 +5,7 @@
 #include "testing.h"
 
 #include <QFontInfo>
+#include <QRegularExpression>
 #include <QFontMetrics>
 #include <QMenuBar>
 
@@ -314,6 +315,10 @@ void TestShell::creditsTexts()
     QCOMPARE(label("Label1")->text().count(u'\n'), 1);
     QCOMPARE(label("Label2")->text().count(u'\n'), 1);
     QVERIFY(!label("Label2")->font().bold());
+    // The program has no public address: the contact line gives none, and no telephone number.
+    const QString contact = label("Label2")->text();
+    QVERIFY2(!contact.contains(u'@') && !contact.contains(QRegularExpression(QStringLiteral("\\d{3}\\s*\\d{3}"))),
+             qPrintable(contact));
 }
 
 QTEST_MAIN(TestShell)

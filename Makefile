@@ -50,12 +50,15 @@ fuzz-long: fuzz
 	build-fuzz/tests/fuzz/fuzz_numeric -max_total_time=240 -max_len=40000 -print_final_stats=1 \
 		build-fuzz/corpus-long tests/fuzz/corpus
 
-# Renders every screen to PNG files under build/screenshots: as opened, at double scale,
-# and as windows on a 1024 by 768 desktop.
+# Renders every screen to PNG files under build/screenshots: as opened, at double scale, as
+# windows on a 1024 by 768 desktop and on a 1024 by 600 netbook, and maximised on a 1920 by
+# 1080 panel.
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD)/tools/screenshots $(BUILD)/screenshots/scale-2x
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots $(BUILD)/screenshots/desktop-1024x768 --desktop 1024x768
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots $(BUILD)/screenshots/netbook-1024x600 --desktop 1024x600
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots $(BUILD)/screenshots/maximised-1920x1080 --maximised 1920x1080
 
 # Renders every picture at the size it is shown into build/contact-sheet.png.
 contact-sheet: build
@@ -63,8 +66,10 @@ contact-sheet: build
 
 # Refreshes the screenshots the README shows, under docs/screenshots.
 docs-screenshots: build
-	rm -f docs/screenshots/*.png
+	rm -f docs/screenshots/*.png docs/screenshots/netbook-1024x600/*.png docs/screenshots/maximised-1920x1080/*.png
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/screenshots/netbook-1024x600 --desktop 1024x600
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/screenshots/maximised-1920x1080 --maximised 1920x1080
 
 # Builds the Debian package, build-package/kalyxteron_<version>_<architecture>.deb: a Release
 # build of its own with Debian's compiler and linker flags (hardening included).

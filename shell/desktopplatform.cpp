@@ -9,6 +9,8 @@
 #include "shell/printing.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QScreen>
 #include <QDate>
 #include <QLocale>
 #include <QMainWindow>
@@ -106,6 +108,15 @@ void DesktopPlatform::randomize(double seed)
 double DesktopPlatform::rnd()
 {
     return double(m_generator() >> (64 - kMantissaBits)) * (1.0 / double(std::uint64_t{1} << kMantissaBits));
+}
+
+QRect DesktopPlatform::availableArea()
+{
+    // The display the pupil is working on: the one under the pointer.
+    const QScreen *display = QGuiApplication::screenAt(QCursor::pos());
+    if (!display)
+        display = QGuiApplication::primaryScreen();
+    return display ? display->availableGeometry() : QRect();
 }
 
 } // namespace kalyxteron

@@ -29,6 +29,7 @@ public:
     QString shortDate() override;
     void randomize(double seed) override;
     double rnd() override;
+    QRect availableArea() override;
 
 private:
     std::mt19937_64 m_generator{std::random_device{}()};

@@ -14,15 +14,18 @@ namespace kalyxteron {
 namespace {
 QPointer<Screen> g_current;
 
-void show(ScreenId id)
+// A screen opens as large as the one it follows: maximised or full screen stays so.
+void show(ScreenId id, Qt::WindowStates carried = Qt::WindowNoState)
 {
     Screen *next = createScreen(id);
     if (!next)
         return;
     g_current = next;
     next->Form_Load();
-    if (g_current == next && !next->isClosed())
+    if (g_current == next && !next->isClosed()) {
+        next->setWindowState(carried);
         next->show();
+    }
 }
 } // namespace
 
@@ -37,11 +40,13 @@ void startUp()
 
 void handOver(Screen *from, ScreenId to)
 {
+    const Qt::WindowStates carried =
+        from ? from->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen) : Qt::WindowNoState;
     if (from && !from->isClosed())
         from->closeForHandOver();
     if (g_current == from)
         g_current = nullptr;
-    show(to);
+    show(to, carried);
 }
 
 void plainExit()

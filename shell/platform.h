@@ -12,6 +12,7 @@
 // with a scripted fake and run headless and deterministic.
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -30,6 +31,7 @@ public:
     virtual QString shortDate() = 0;                    // the user's short date format
     virtual void randomize(double seed) = 0;            // reseed, with the clock value as read
     virtual double rnd() = 0;                           // uniform in [0, 1)
+    virtual QRect availableArea() = 0;                  // the desktop's room for a new window
 };
 
 Platform &platform();                       // the one in use

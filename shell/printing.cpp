@@ -4,6 +4,7 @@
 #include "shell/printing.h"
 
 #include "shell/messages.h"
+#include "shell/screen.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -24,9 +25,11 @@ namespace {
 
 constexpr int kFieldTextMargin = 2; // a line edit's own room on either side of its text, within its margins
 
-// A QMainWindow prints its client area only: no menu bar, no title bar.
+// A screen prints its client area only: no menu bar, no title bar, nothing around it.
 QWidget *clientAreaOf(QWidget *form)
 {
+    if (auto *screen = qobject_cast<Screen *>(form))
+        return screen->clientArea();
     if (auto *window = qobject_cast<QMainWindow *>(form); window && window->centralWidget())
         return window->centralWidget();
     return form;

@@ -5,25 +5,126 @@
 
 #include "shell/application.h"
 #include "shell/platform.h"
+#include "shell/scaling.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace kalyxteron {
 
+namespace {
+
+// Before a window manager has framed a first window, room is kept for a usual title bar.
+constexpr QMargins kUsualFrame{4, 32, 4, 4};
+QMargins g_frame = kUsualFrame; // the frame the window manager gave the last screen
+
+} // namespace
+
 Screen::Screen(ScreenId id, const QString &caption, QSize clientSize)
-    : m_id(id), m_client(new QWidget(this))
+    : m_id(id), m_design(clientSize), m_stage(new QWidget(this)), m_client(new QWidget(m_stage))
 {
     setObjectName(screenName(id));
     setWindowTitle(caption);
     setWindowIcon(programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     m_client->setObjectName(QStringLiteral("client"));
-    m_client->setFixedSize(clientSize);
-    setCentralWidget(m_client);
+    m_client->setGeometry(QRect(QPoint(0, 0), clientSize));
+    // Around a client area shown larger than the window's proportions allow, its own colour.
+    m_stage->setAutoFillBackground(true);
+    m_stage->setMinimumSize(clientSize);
+    m_stage->installEventFilter(this);
+    setCentralWidget(m_stage);
     menuBar()->setNativeMenuBar(false);
+    auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this,
+            [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+}
+
+void Screen::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_opened) {
+        m_opened = true;
+        openAtFittingSize();
+    }
+}
+
+// The window opens at its design size where the display has room for it, framed and with
+// its menu bar, and as large as fits, centred, where it has not.
+void Screen::openAtFittingSize()
+{
+    m_stage->setPalette(m_client->palette());
+    m_menuBarHeight = menuBar()->sizeHint().height();
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QRect room = platform().availableArea();
+    const QSize clientRoom = room.size().shrunkBy(g_frame) - QSize(0, m_menuBarHeight);
+    const double opening = std::min(1.0, fitScale(m_design, clientRoom));
+    if (opening <= 0.0 || opening >= 1.0)
+        return;
+    const QSize client = scaledRect(QRect(QPoint(), m_design), opening).size();
+    m_stage->setMinimumSize(client);
+    layout()->activate(); // the window's least size is the client area's new one
+    resize(client.width(), client.height() + m_menuBarHeight);
+    const QSize framed = size().grownBy(g_frame);
+    move(room.left() + (room.width() - framed.width()) / 2, room.top() + (room.height() - framed.height()) / 2);
+}
+
+bool Screen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_stage && event->type() == QEvent::Resize)
+        fitClientArea();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Screen::fitClientArea()
+{
+    const double scale = fitScale(m_design, m_stage->size());
+    if (scale <= 0.0)
+        return;
+    QRect shown = scaledRect(QRect(QPoint(), m_design), scale);
+    shown.moveCenter(m_stage->rect().center());
+    if (scale != m_scale) {
+        m_scale = scale;
+        scaleControls(m_client, scale);
+    }
+    m_client->setGeometry(shown);
+}
+
+void Screen::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (const QWindow *window = windowHandle(); window && !window->frameMargins().isNull())
+        g_frame = window->frameMargins();
+    scaleMenus();
+}
+
+// In a window larger than the design the menus grow with it, from the window's size alone,
+// so that their height never changes the scale they were set from.
+void Screen::scaleMenus()
+{
+    if (m_menuBarHeight <= 0)
+        return;
+    const double scale = std::max(1.0, fitScale(m_design + QSize(0, m_menuBarHeight), size()));
+    if (scale == m_menuScale)
+        return;
+    m_menuScale = scale;
+    QList<QWidget *> menus{menuBar()};
+    for (QMenu *list : menuBar()->findChildren<QMenu *>())
+        menus << list;
+    for (QWidget *menu : menus) {
+        QFont font = QApplication::font(menu);
+        font.setPointSizeF(font.pointSizeF() * scale);
+        menu->setFont(font);
+    }
 }
 
 QMenu *Screen::addList(const char *name, const QString &caption)

@@ -13,7 +13,10 @@ class QMenu;
 namespace kalyxteron {
 
 // One screen of the program: a window with a caption, a menu bar and a client
-// area of fixed size in which its controls stand where the screen puts them.
+// area drawn at one size, its design, in which its controls stand where the screen
+// puts them. The client area opens at its design size where the display has room for
+// it and smaller where it has not; in a larger window (maximised, or full screen with
+// F11) the whole of it grows to fill the window, centred, its proportions kept.
 // Closing it with the window's close control ends the program; a hand-over
 // closes it quietly instead.
 class Screen : public QMainWindow {
@@ -26,6 +29,11 @@ public:
     /// Closes the screen for a hand-over to another: no end of the program. It is deleted later.
     void closeForHandOver();
     bool isClosed() const { return m_closed; }
+
+    /// The client area, where the screen's controls stand: what a print of the screen shows.
+    QWidget *clientArea() const { return m_client; }
+    /// The scale the client area is shown at: 1 at its design size.
+    double scale() const { return m_scale; }
 
 public slots:
     /// Runs while the screen is being created, before it is shown.
@@ -47,12 +55,24 @@ protected:
     void addSeparator(QMenu *list, const char *name);
 
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QAction *newCommand(QMenu *list, const char *name, const QString &caption);
+    void openAtFittingSize();
+    void fitClientArea();
+    void scaleMenus();
 
     ScreenId m_id;
+    QSize m_design;
+    QWidget *m_stage;
     QWidget *m_client;
+    double m_scale = 1.0;
+    double m_menuScale = 1.0;
+    int m_menuBarHeight = 0; // at the design size
+    bool m_opened = false;
     bool m_handingOver = false;
     bool m_closed = false;
 };

@@ -32,6 +32,7 @@ public:
     QString shortDate() override;
     void randomize(double seed) override;
     double rnd() override;
+    QRect availableArea() override { return area; }
 
     /// Queues uniform values that make the next draws of one of n come out as `values`.
     void scriptDraws(int n, std::initializer_list<int> values);
@@ -51,6 +52,7 @@ public:
     double seconds = 45296.75;       // 12:34:56.75
     double fraction = 45296.0 / 86400.0;
     QString date = QStringLiteral("8/12/2026");
+    QRect area{0, 0, 1920, 1080};    // a desktop with room for every screen at its own size
     double fallbackUniform = 0.0;    // when nothing is queued ...
     std::function<double()> uniformSource; // ... or this, when set
     std::function<void(const QString &)> onMessage; // runs inside each message box

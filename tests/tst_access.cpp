@@ -177,7 +177,7 @@ void TestAccess::everyControlHasAName()
     open(screen);
     QVERIFY(currentScreen());
     // Show every picture, so that each one is asked for its name too.
-    for (QWidget *w : currentScreen()->centralWidget()->findChildren<QWidget *>())
+    for (QWidget *w : currentScreen()->clientArea()->findChildren<QWidget *>())
         if (w->inherits("kalyxteron::PictureBox"))
             w->show();
     Found found;

@@ -122,7 +122,7 @@ public:
 
 QWidget *clientArea()
 {
-    return currentScreen()->centralWidget();
+    return currentScreen()->clientArea();
 }
 
 QRect placeOf(const char *name)

@@ -182,7 +182,7 @@ void TestGame::startsWaitingForADraw()
     openGame();
     Screen *game = currentScreen();
     QCOMPARE(game->windowTitle(), QStringLiteral("Παιχνίδι με τις ΜΑΣΚΟΤ των Ολυμπιακών Αγώνων."));
-    QCOMPARE(game->centralWidget()->size(), QSize(695, 575));
+    QCOMPARE(game->clientArea()->size(), QSize(695, 575));
     QCOMPARE(menuOf(game), QStringLiteral("arxiki:&Αρχική Οθόνη | info:&Πληροφορίες"));
     const QString instruction = label("lbltext")->text();
     QCOMPARE(instruction, QStringLiteral("Φίλοι μου γεια σας. Στο πιο κάτω κουτί θα εμφανίζεται τυχαία μια Μασκότ "
@@ -215,7 +215,7 @@ void TestGame::keyboardAndScreenReaders()
         order << w->objectName();
         do
             w = w->nextInFocusChain();
-        while (!(w->focusPolicy() & Qt::TabFocus) || !game->centralWidget()->isAncestorOf(w));
+        while (!(w->focusPolicy() & Qt::TabFocus) || !game->clientArea()->isAncestorOf(w));
     } while (w != field("txtxronia"));
     QCOMPARE(order, (QStringList{"txtxronia", "cmdchk", "txtvathmos", "cmdrandom"}));
     for (const char *name : {"cmdchk", "cmdrandom"})

@@ -86,7 +86,7 @@ QRectF fieldOnKeptPage(const char *name)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageOrientation(QPageLayout::Landscape);
     const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Point);
-    QWidget *area = currentScreen()->centralWidget();
+    QWidget *area = currentScreen()->clientArea();
     const QRectF form = fitOnPage(area->size(), printable.size()).translated(printable.topLeft());
     const qreal scale = form.width() / area->width();
     const QRect place(field(name)->mapTo(area, QPoint()), field(name)->size());
@@ -261,7 +261,7 @@ void TestPrinting::savedPdfShowsTheDiploma()
     openFilledIn(id, name);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Δίπλωμα.pdf"));
-    QVERIFY(saveFormAsPdf(currentScreen()->centralWidget(), path));
+    QVERIFY(saveFormAsPdf(currentScreen()->clientArea(), path));
 
     const QString text = pageText(path);
     for (const QString &shown : {name, kSchool, fake.date, QStringLiteral("Δημοτικό Σχολείο"), reason})
@@ -290,13 +290,13 @@ void TestPrinting::unwritablePdfFails()
     openFilledIn(ScreenId::Diploma1, kPupil);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("no such folder/Δίπλωμα.pdf"));
-    QVERIFY(!saveFormAsPdf(currentScreen()->centralWidget(), path));
+    QVERIFY(!saveFormAsPdf(currentScreen()->clientArea(), path));
     QVERIFY(!QFileInfo::exists(path));
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    QVERIFY(!paintFormOnPrinter(currentScreen()->centralWidget(), printer));
+    QVERIFY(!paintFormOnPrinter(currentScreen()->clientArea(), printer));
     QCOMPARE(field("Text2")->text(), kPupil);
 }
 

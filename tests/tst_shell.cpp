@@ -69,7 +69,7 @@ void TestShell::startUpShowsTheHomeScreenQuietly()
     QCOMPARE(button("cmdprog")->text(), operations);
     // The only control of the home screen that takes the focus.
     QList<QWidget *> focusable;
-    for (QWidget *w : currentScreen()->centralWidget()->findChildren<QWidget *>())
+    for (QWidget *w : currentScreen()->clientArea()->findChildren<QWidget *>())
         if (w->focusPolicy() & Qt::TabFocus)
             focusable << w;
     QCOMPARE(focusable.size(), 1);
@@ -143,7 +143,7 @@ void TestShell::clientAreas()
     QFETCH(QSize, size);
     open(screen);
     QCOMPARE(currentScreen()->objectName(), screenName(screen));
-    QCOMPARE(currentScreen()->centralWidget()->size(), size);
+    QCOMPARE(currentScreen()->clientArea()->size(), size);
     QVERIFY(!currentScreen()->windowIcon().isNull());
 }
 

@@ -5,6 +5,8 @@
 
 #include "shell/platform.h"
 
+#include <QRect>
+
 #include <cmath>
 
 namespace kalyxteron {
@@ -22,6 +24,7 @@ public:
     double dayFraction() override { return kNoon; }
     QString shortDate() override { return QStringLiteral("8/12/2026"); }
     void randomize(double seed) override { m_state = seed; }
+    QRect availableArea() override { return area; }
     double rnd() override
     {
         // A simple, repeatable sequence spread over [0, 1).
@@ -29,6 +32,8 @@ public:
         m_state -= std::floor(m_state);
         return m_state;
     }
+
+    QRect area{0, 0, 1920, 1080}; // the desktop the screens open on
 
 private:
     static constexpr double kSecondsStep = 1.37;

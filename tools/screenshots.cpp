@@ -5,8 +5,10 @@
 //   screenshots OUTPUT_FOLDER
 // Run it with QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 renders at double scale.
 //   screenshots OUTPUT_FOLDER --desktop 1024x768
-// shows each window with a title bar on a desktop of that size instead, and
-// fails if a window does not fit on it.
+// shows each window with a title bar on a desktop of that size instead, opened to fit it,
+// and fails if a window does not fit on it;
+//   screenshots OUTPUT_FOLDER --maximised 1920x1080
+// shows each window maximised on a desktop of that size, under its title bar.
 #include "tools/quietplatform.h"
 #include "shell/navigation.h"
 #include "shell/platform.h"
@@ -31,6 +33,7 @@ using namespace kalyxteron;
 
 
 QSize g_desktop; // when set, windows are shown on a desktop of this size
+bool g_maximised = false; // ... filling it
 
 constexpr int kTitleBarHeight = 30; // a typical window manager's title bar
 
@@ -59,6 +62,8 @@ QPixmap onDesktop(QWidget *screen, const QPixmap &window, bool *fits)
 
 bool save(QWidget *screen, const QDir &folder, const QString &name)
 {
+    if (g_maximised)
+        screen->resize(g_desktop - QSize(0, kTitleBarHeight));
     QApplication::processEvents();
     QPixmap picture = screen->grab();
     bool fits = true;
@@ -101,12 +106,18 @@ int main(int argc, char *argv[])
     setUpApplication();
     const QStringList args = QApplication::arguments();
     const QDir folder(args.size() > 1 ? args[1] : QStringLiteral("screenshots"));
-    if (const qsizetype at = args.indexOf(QStringLiteral("--desktop")); at > 0 && at + 1 < args.size()) {
-        const QStringList size = args[at + 1].split(u'x');
-        g_desktop = QSize(size.value(0).toInt(), size.value(1).toInt());
+    for (const QString &option : {QStringLiteral("--desktop"), QStringLiteral("--maximised")}) {
+        if (const qsizetype at = args.indexOf(option); at > 0 && at + 1 < args.size()) {
+            const QStringList size = args[at + 1].split(u'x');
+            g_desktop = QSize(size.value(0).toInt(), size.value(1).toInt());
+            g_maximised = option == QStringLiteral("--maximised");
+        }
     }
     QDir().mkpath(folder.path());
     QuietPlatform quiet;
+    // The windows open on the desktop below the title bar drawn over them.
+    if (g_desktop.isValid())
+        quiet.area = QRect(0, kTitleBarHeight, g_desktop.width(), g_desktop.height() - kTitleBarHeight);
     setPlatform(&quiet);
 
     bool ok = true;

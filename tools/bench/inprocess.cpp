@@ -203,7 +203,7 @@ double timePrint(ScreenId diploma, const QString &path, qint64 &bytes)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (!paintFormOnPrinter(screen->centralWidget(), printer))
+    if (!paintFormOnPrinter(screen->clientArea(), printer))
         throw std::runtime_error("the diploma could not be printed");
     const double ms = elapsedMs(timer);
     bytes = QFileInfo(path).size();

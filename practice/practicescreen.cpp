@@ -19,6 +19,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -98,6 +99,10 @@ constexpr int kCheckX = 526;
 constexpr int kCheckWidth = 92;
 constexpr int kWordX = 624;
 constexpr int kWordWidth = 176;
+constexpr int kRemainderLabelWidth = 166;
+constexpr int kRemainderX = 700;
+constexpr int kRemainderWidth = 100;
+constexpr int kCheckHeight = 40; // the quotient's check, a row of its own under the remainder
 constexpr QRect kMascotArea{262, 340, 232, 238};
 constexpr QRect kStoryArea{500, 340, 300, 238};
 constexpr int kStageMargin = 4;
@@ -203,21 +208,15 @@ void PracticeScreen::build()
         m_division.answer->setAccessibleName(QStringLiteral("Πηλίκο"));
         int checkRow = kDivisionRow;
         if (m_design.hasRemainder) {
-            QLabel *remainderLabel = operationLabel(area, "Label5", QStringLiteral("Υπόλοιπο της διαίρεσης(:)"),
-                                                    rowRect(kDivisionRow, kCheckX, 166));
-            remainderLabel->setFont(plainFont(10, true));
-            m_remainder = answerField(area, "txtypoloipo", rowRect(kDivisionRow, 700, 100));
+            operationLabel(area, "Label5", QStringLiteral("Υπόλοιπο της διαίρεσης(:)"),
+                           rowRect(kDivisionRow, kCheckX, kRemainderLabelWidth));
+            m_remainder = answerField(area, "txtypoloipo", rowRect(kDivisionRow, kRemainderX, kRemainderWidth));
             m_remainder->setAccessibleName(QStringLiteral("Υπόλοιπο της διαίρεσης"));
-            checkRow = kDivisionRow + 1; // the check stands under the remainder
+            checkRow = kDivisionRow + 1; // the check and its word stand under the remainder, in their columns
         }
-        const int checkX = m_design.hasRemainder ? 602 : kCheckX;
-        const int wordX = m_design.hasRemainder ? 700 : kWordX;
-        const int wordWidth = m_design.hasRemainder ? 100 : kWordWidth;
-        m_division.check = checkButton(area, "cmdypoloipo", rowRect(checkRow, checkX, kCheckWidth, 40));
+        m_division.check = checkButton(area, "cmdypoloipo", rowRect(checkRow, kCheckX, kCheckWidth, kCheckHeight));
         m_division.check->setAccessibleName(QStringLiteral("Έλεγχος: Πηλίκο"));
-        m_division.word = wordLabel(area, "lblchpiliko", rowRect(checkRow, wordX, wordWidth, 40));
-        if (m_design.hasRemainder)
-            m_division.word->setFont(plainFont(11, true));
+        m_division.word = wordLabel(area, "lblchpiliko", rowRect(checkRow, kWordX, kWordWidth, kCheckHeight));
         connect(m_division.check, &QPushButton::clicked, this, &PracticeScreen::cmdypoloipo_Click);
     }
 
@@ -232,6 +231,8 @@ void PracticeScreen::build()
     m_score->setFont(plainFont(22, true));
     setColours(m_score, kInk);
     m_score->setAccessibleName(QStringLiteral("Βαθμολογία"));
+    for (QLineEdit *locked : {m_first, m_second, m_score})
+        locked->installEventFilter(this);
 
     // A white stage where the mascots appear, so the empty area reads as a place for them.
     auto *stage = new QFrame(area);
@@ -394,6 +395,16 @@ void PracticeScreen::writeBackOperands(const Judgement &judgement)
         m_first->setText(int16ToText(*judgement.first));
         m_second->setText(int16ToText(*judgement.second));
     }
+}
+
+bool PracticeScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    // A field the pupil cannot type in takes the focus without its number selected, as if it
+    // were ready to be typed over; the selection is made as the focus arrives, so it is undone
+    // just after.
+    if (auto *field = qobject_cast<QLineEdit *>(watched); field && field->isReadOnly() && event->type() == QEvent::FocusIn)
+        QMetaObject::invokeMethod(field, &QLineEdit::deselect, Qt::QueuedConnection);
+    return Screen::eventFilter(watched, event);
 }
 
 void PracticeScreen::refuseOverflow(Field overflowed, QLineEdit *answer)

@@ -43,6 +43,9 @@ public slots:
     void enimerosi_Click();
     void info_Click();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     struct Exercise {
         QLineEdit *answer = nullptr;

@@ -64,7 +64,8 @@ QIcon programIcon()
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("kalyxteron"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kalyxteron"));
+    // No display name: Qt would add it to every window's caption, and the captions are the
+    // screens' own. The message boxes carry the program's name themselves.
     QApplication::setDesktopFileName(QStringLiteral("org.kalyxteron.Kalyxteron"));
     programIcon();
 

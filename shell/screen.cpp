@@ -131,6 +131,8 @@ QMenu *Screen::addList(const char *name, const QString &caption)
 {
     QMenu *list = menuBar()->addMenu(caption);
     list->setObjectName(QLatin1String(name));
+    // Every separator shows where the list puts it, a leading one too.
+    list->setSeparatorsCollapsible(false);
     return list;
 }
 

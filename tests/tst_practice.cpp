@@ -6,7 +6,10 @@
 #include "shell/numeric.h"
 #include "testing.h"
 
+#include <QApplication>
+
 #include <memory>
+#include <tuple>
 
 using namespace kalyxteron;
 using namespace kalyxteron::test;
@@ -54,6 +57,8 @@ private slots:
     void texts_data();
     void texts();
     void colours();
+    void everyWordIsWholeAtOneSize_data();
+    void everyWordIsWholeAtOneSize();
     void focusOrder_data();
     void focusOrder();
     void clearOnAFreshScreen();
@@ -66,6 +71,8 @@ private slots:
     void enterChecksNothing();
     void rightResults_data();
     void rightResults();
+    void aLockedFieldShowsNoSelection_data();
+    void aLockedFieldShowsNoSelection();
     void wrongResults_data();
     void wrongResults();
     void mascotRows_data();
@@ -205,6 +212,40 @@ void TestPractice::colours()
     QCOMPARE(currentScreen()->clientArea()->palette().color(QPalette::Window), QColor(224, 224, 224));
     QVERIFY(field("txtnum1")->font().bold());
     QCOMPARE(field("txtnum1")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+}
+
+void TestPractice::everyWordIsWholeAtOneSize_data()
+{
+    addGrades();
+}
+
+// Each praise and warning word in each row's place, and each operation's name: whole, and set
+// at the same size as the others of its kind.
+void TestPractice::everyWordIsWholeAtOneSize()
+{
+    QFETCH(ScreenId, grade);
+    openGrade(grade);
+    const auto wholeAtOneSize = [](const QStringList &names, const QStringList &texts) {
+        const int size = label(qPrintable(names.first()))->font().pointSize();
+        for (const QString &name : names) {
+            QLabel *shown = currentScreen()->findChild<QLabel *>(name);
+            if (!shown)
+                continue; // a grade without that row
+            QCOMPARE(shown->font().pointSize(), size);
+            for (const QString &text : texts.isEmpty() ? QStringList{shown->text()} : texts) {
+                shown->setText(text);
+                const QRect needed = shown->fontMetrics().boundingRect(shown->contentsRect(),
+                                                                      int(shown->alignment()) | Qt::TextWordWrap, text);
+                QVERIFY2(shown->contentsRect().contains(needed), qPrintable(name + ": " + text));
+                QVERIFY2(shown->geometry().right() < shown->parentWidget()->width(), qPrintable(name));
+            }
+        }
+    };
+    QStringList words;
+    for (int row = 0; row < kPraise; ++row)
+        words << praise(row) << warning(row);
+    wholeAtOneSize({"lblchadd", "lblchdiaf", "lblchmult", "lblchpiliko"}, words);
+    wholeAtOneSize({"Label3", "Label1", "Label2", "Label4", "Label5"}, {});
 }
 
 void TestPractice::focusOrder_data()
@@ -405,6 +446,42 @@ void TestPractice::rightResults()
     if (!focusAfter.isEmpty())
         QCOMPARE(focused(), focusAfter);
     QVERIFY(m_fake->messages.isEmpty());
+}
+
+void TestPractice::aLockedFieldShowsNoSelection_data()
+{
+    addGrades();
+}
+
+// After the last exercise its check gives up the focus to the next control in order, which may be
+// a field the pupil cannot type in: it shows its number unselected.
+void TestPractice::aLockedFieldShowsNoSelection()
+{
+    QFETCH(ScreenId, grade);
+    openGrade(grade);
+    currentScreen()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(currentScreen()));
+    m_fake->useRandomDraws(7);
+    click("cmdrand"); // the operands are drawn, and locked
+    const int first = field("txtnum1")->text().toInt();
+    const int second = field("txtnum2")->text().toInt();
+    QVERIFY(first > 0 && second > 0);
+    const QList<std::tuple<const char *, const char *, int>> exercises{
+        {"txtadd", "cmdchadd", first + second}, {"txtdiaf", "cmdchdiaf", first - second},
+        {"txtmult", "cmdchmult", first * second}, {"txtpiliko", "cmdypoloipo", first / second}};
+    for (const auto &[answer, check, result] : exercises) {
+        if (!currentScreen()->findChild<QLineEdit *>(answer))
+            continue;
+        type(answer, QString::number(result));
+        if (QLineEdit *remainder = currentScreen()->findChild<QLineEdit *>("txtypoloipo"))
+            remainder->setText(QString::number(first % second));
+        button(check)->setFocus();
+        QTest::keyClick(button(check), Qt::Key_Space);
+    }
+    QApplication::processEvents();
+    auto *focus = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(focus);
+    QVERIFY(!focus->isReadOnly() || !focus->hasSelectedText());
 }
 
 void TestPractice::wrongResults_data()

@@ -26,6 +26,7 @@ private slots:
 
     void startUpShowsTheHomeScreenQuietly();
     void homeOperationsButtonShowsOneItemALine();
+    void homeChoiceListBeginsWithItsSeparator();
     void homeOperationsButtonDoesNothing();
     void menus_data();
     void menus();
@@ -93,6 +94,17 @@ void TestShell::homeOperationsButtonShowsOneItemALine()
     // Five lines, not six: no line wraps (the height of the lines is rounded, hence the margin).
     QVERIFY2(shown.height() < (operations->lines().size() + 1) * metrics.lineSpacing(), "a line wraps");
     QVERIFY(operations->rect().contains(shown));
+}
+
+void TestShell::homeChoiceListBeginsWithItsSeparator()
+{
+    startUp();
+    auto *choice = control<QMenu>("epilogi");
+    choice->popup(QPoint());
+    QVERIFY(QTest::qWaitForWindowExposed(choice));
+    QVERIFY(choice->actionGeometry(entry("mnusep3")).height() > 0);
+    QVERIFY(choice->actionGeometry(entry("mnusep3")).top() < choice->actionGeometry(entry("classA")).top());
+    choice->hide();
 }
 
 void TestShell::homeOperationsButtonDoesNothing()

@@ -4,7 +4,8 @@
 // Starts a program on the X display in $DISPLAY, waits for its window to be
 // mapped, closes that window as its close control would, and checks that the
 // program then ends by itself with exit code 0, quickly and without a bell:
-//   open_and_close TITLE_PREFIX PROGRAM [ARGUMENT...]
+//   open_and_close [--exact] TITLE_PREFIX PROGRAM [ARGUMENT...]
+// With --exact the window's caption must be the whole of TITLE_PREFIX, nothing added.
 #include "x11session.h"
 
 #include <cstdio>
@@ -25,7 +26,7 @@ double millisecondsBetween(Clock::time_point from, Clock::time_point to)
     return duration<double, std::milli>(to - from).count();
 }
 
-int check(const std::string &title, const std::vector<std::string> &command)
+int check(const std::string &title, bool exact, const std::vector<std::string> &command)
 {
     Session session;
     Clock::time_point started;
@@ -38,8 +39,15 @@ int check(const std::string &title, const std::vector<std::string> &command)
         terminate(pid);
         return 1;
     }
-    std::printf("window \"%s\" mapped %.0f ms after the start\n", session.titleOf(mapped->window).c_str(),
+    const std::string shown = session.titleOf(mapped->window);
+    std::printf("window \"%s\" mapped %.0f ms after the start\n", shown.c_str(),
                 millisecondsBetween(started, mapped->mappedAt));
+    // The caption is the program's own, with nothing added to it (such as the program's name).
+    if (exact && shown != title) {
+        std::printf("FAIL: the window's caption is \"%s\", not \"%s\"\n", shown.c_str(), title.c_str());
+        terminate(pid);
+        return 1;
+    }
     const int bellsBefore = session.bells();
 
     const Clock::time_point closed = Clock::now();
@@ -73,12 +81,14 @@ int check(const std::string &title, const std::vector<std::string> &command)
 
 int main(int argc, char *argv[])
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: open_and_close TITLE_PREFIX PROGRAM [ARGUMENT...]\n");
+    const bool exact = argc > 1 && std::string(argv[1]) == "--exact";
+    const int first = exact ? 2 : 1;
+    if (argc < first + 2) {
+        std::fprintf(stderr, "usage: open_and_close [--exact] TITLE_PREFIX PROGRAM [ARGUMENT...]\n");
         return kUsage;
     }
     try {
-        return check(argv[1], std::vector<std::string>(argv + 2, argv + argc));
+        return check(argv[first], exact, std::vector<std::string>(argv + first + 1, argv + argc));
     } catch (const std::exception &error) {
         std::printf("FAIL: %s\n", error.what());
         return 1;

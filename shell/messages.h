@@ -36,4 +36,25 @@ inline constexpr char kSaveFailedMessage[] =
     "Δεν βρέθηκε εκτυπωτής και το δίπλωμα δεν μπόρεσε να αποθηκευτεί ως αρχείο PDF στον φάκελο:\n%1\n"
     "Ό,τι γράψατε στο δίπλωμα δεν χάθηκε.";
 
+// The print server said the default printer cannot take the diploma now: it is kept as a PDF.
+// %1: the printer's name; %2: the full path of the saved file.
+inline constexpr char kPrinterRejectsMessage[] =
+    "Ο εκτυπωτής «%1» δεν δέχεται εκτυπώσεις αυτή τη στιγμή. "
+    "Το δίπλωμα αποθηκεύτηκε ως αρχείο PDF εδώ:\n%2";
+// %1: the full path of the saved file.
+inline constexpr char kPrinterMissingMessage[] =
+    "Ο εκτυπωτής που έχει οριστεί για τις εκτυπώσεις δεν υπάρχει πια. "
+    "Το δίπλωμα αποθηκεύτηκε ως αρχείο PDF εδώ:\n%1";
+// %1: the full path of the saved file.
+inline constexpr char kPrintServerSilentMessage[] =
+    "Η υπηρεσία εκτύπωσης του υπολογιστή δεν απαντά. "
+    "Το δίπλωμα αποθηκεύτηκε ως αρχείο PDF εδώ:\n%1";
+// %1: the folder the file should have gone to.
+inline constexpr char kKeepFailedMessage[] =
+    "Το δίπλωμα δεν τυπώθηκε και δεν μπόρεσε να αποθηκευτεί ως αρχείο PDF στον φάκελο:\n%1\n"
+    "Ό,τι γράψατε στο δίπλωμα δεν χάθηκε.";
+// After any of the above, when neither the documents folder nor the home could take the file.
+inline constexpr char kTemporaryFolderNote[] =
+    "\nΟ φάκελος αυτός είναι προσωρινός: αντιγράψτε το αρχείο σε άλλο φάκελο, γιατί μπορεί να σβηστεί.";
+
 } // namespace kalyxteron

@@ -4,16 +4,19 @@
 #include "shell/printing.h"
 
 #include "shell/messages.h"
+#include "shell/printerstate.h"
 #include "shell/screen.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -23,7 +26,10 @@ namespace kalyxteron {
 
 namespace {
 
-constexpr int kFieldTextMargin = 2; // a line edit's own room on either side of its text, within its margins
+constexpr int kPrintServerTimeoutMs = 1500; // the most a pupil waits for the print server to answer
+constexpr int kFieldTextMargin = 2;
+constexpr int kPdfResolution = 1200;          // dots per inch, as a high-resolution printer's
+constexpr QMarginsF kPdfMargins{10, 10, 10, 10}; // points, as Qt's own PDF pages have // a line edit's own room on either side of its text, within its margins
 
 // A screen prints its client area only: no menu bar, no title bar, nothing around it.
 QWidget *clientAreaOf(QWidget *form)
@@ -150,14 +156,12 @@ QRectF fitOnPage(QSizeF form, QSizeF page)
     return QRectF(QPointF((page.width() - fitted.width()) / 2, (page.height() - fitted.height()) / 2), fitted);
 }
 
-bool paintFormOnPrinter(QWidget *area, QPrinter &printer)
+namespace {
+
+// Paints a form's client area on a page of this size, filling it in its own proportions.
+bool paintForm(QPainter &painter, QWidget *area, QSizeF page)
 {
-    PrinterSurface surface(printer);
-    QPainter painter;
-    if (!painter.begin(&surface))
-        return false;
     // The painter's origin is the top left of the printable area.
-    const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
     const QRectF target = fitOnPage(area->size(), page);
     painter.translate(target.topLeft());
     painter.scale(target.width() / area->width(), target.height() / area->height());
@@ -169,7 +173,18 @@ bool paintFormOnPrinter(QWidget *area, QPrinter &printer)
     area->render(&painter, QPoint(), elsewhere, QWidget::DrawWindowBackground | QWidget::DrawChildren);
     for (const QLineEdit *field : fields)
         paintFieldOnPage(painter, *field, field->mapTo(area, QPoint()));
-    const bool ended = painter.end();
+    return painter.end();
+}
+
+} // namespace
+
+bool paintFormOnPrinter(QWidget *area, QPrinter &printer)
+{
+    PrinterSurface surface(printer);
+    QPainter painter;
+    if (!painter.begin(&surface))
+        return false;
+    const bool ended = paintForm(painter, area, printer.pageLayout().paintRectPixels(printer.resolution()).size());
     return ended && printer.printerState() != QPrinter::Error;
 }
 
@@ -187,21 +202,43 @@ QString fallbackPdfPath(const QString &folder, const QDateTime &when)
 
 bool saveFormAsPdf(QWidget *area, const QString &path)
 {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setPageOrientation(QPageLayout::Landscape);
-    pdf.setDocName(documentName(area));
+    // Written by Qt's PDF writer, not by a QPrinter: making a QPrinter asks the print server for
+    // its default printer, and waits as long as a server that does not answer keeps it.
+    QPdfWriter pdf(path);
+    pdf.setResolution(kPdfResolution);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, kPdfMargins, QPageLayout::Point));
+    pdf.setTitle(documentName(area));
     pdf.setCreator(QString::fromLatin1(kApplicationTitle));
-    return paintFormOnPrinter(area, pdf) && QFileInfo(path).size() > 0;
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    return paintForm(painter, area, pdf.pageLayout().paintRectPixels(pdf.resolution()).size())
+           && QFileInfo(path).size() > 0;
 }
 
 QString printOnDefaultPrinter(QWidget *form)
 {
     QWidget *area = clientAreaOf(form);
+    const QString notKept = QString::fromUtf8(kKeepFailedMessage);
+    // The print server first, within a moment: Qt would wait on one that does not answer.
+    const PrinterState state = defaultPrinterState(kPrintServerTimeoutMs);
+    switch (state.readiness) {
+    case PrinterReadiness::NotAnswering:
+        return keepAsPdf(area, QString::fromUtf8(kPrintServerSilentMessage), notKept);
+    case PrinterReadiness::Missing:
+        return keepAsPdf(area, QString::fromUtf8(kPrinterMissingMessage), notKept);
+    case PrinterReadiness::Rejecting:
+        return keepAsPdf(area, QString::fromUtf8(kPrinterRejectsMessage).arg(state.name), notKept);
+    case PrinterReadiness::NoServer:
+    case PrinterReadiness::NoDefault:
+        return keepAsPdf(area, QString::fromUtf8(kSavedAsPdfMessage), QString::fromUtf8(kSaveFailedMessage));
+    case PrinterReadiness::Unknown:
+    case PrinterReadiness::Ready:
+        break;
+    }
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (defaultPrinter.isNull())
-        return keepAsPdf(area);
+        return keepAsPdf(area, QString::fromUtf8(kSavedAsPdfMessage), QString::fromUtf8(kSaveFailedMessage));
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(documentName(area));
@@ -213,16 +250,26 @@ QString printOnDefaultPrinter(QWidget *form)
     return QString();
 }
 
-QString keepAsPdf(QWidget *area)
+QString keepAsPdf(QWidget *area, const QString &kept, const QString &failed)
 {
-    // No printer: keep the diploma as a PDF where the pupil's documents are.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        folder = QDir::homePath();
-    const QString path = fallbackPdfPath(folder, QDateTime::currentDateTime());
-    if (saveFormAsPdf(area, path))
-        return QString::fromUtf8(kSavedAsPdfMessage).arg(QDir::toNativeSeparators(path));
-    return QString::fromUtf8(kSaveFailedMessage).arg(QDir::toNativeSeparators(folder));
+    // Where the pupil's documents are; where that cannot be written, the home folder, and at
+    // last the temporary folder, which the message says to copy it from.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString temporary = QDir::tempPath();
+    for (const QString &folder : {documents, QDir::homePath(), temporary}) {
+        if (folder.isEmpty() || !QDir().mkpath(folder))
+            continue;
+        const QString path = fallbackPdfPath(folder, QDateTime::currentDateTime());
+        if (!saveFormAsPdf(area, path)) {
+            QFile::remove(path);
+            continue;
+        }
+        QString message = kept.arg(QDir::toNativeSeparators(path));
+        if (folder == temporary && folder != documents && folder != QDir::homePath())
+            message += QString::fromUtf8(kTemporaryFolderNote);
+        return message;
+    }
+    return failed.arg(QDir::toNativeSeparators(documents.isEmpty() ? QDir::homePath() : documents));
 }
 
 } // namespace kalyxteron

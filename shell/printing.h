@@ -18,9 +18,10 @@ namespace kalyxteron {
 /// none. Returns what the pupil is to be told, or nothing when the page is on its way.
 QString printOnDefaultPrinter(QWidget *form);
 
-/// Keeps a client area as a PDF in the user's documents (or home) folder. Returns the message
-/// that says where, or that it could not be kept.
-QString keepAsPdf(QWidget *area);
+/// Keeps a client area as a PDF in the user's documents folder, else the home folder, else the
+/// temporary folder. Returns the message that says why and where (`kept`, with the path for its
+/// last %-argument), or that it could not be kept (`failed`, with the documents folder for %1).
+QString keepAsPdf(QWidget *area, const QString &kept, const QString &failed);
 
 /// Where a page of this size shows a form of that size: as large as the page
 /// allows, in its own proportions, centred.

@@ -12,7 +12,9 @@
 # names whole, no full stops left around them, the date, and the same page both times (no caret,
 # no focus mark). Then it stops the printer (cupsdisable) and prints again: the pupil must be
 # told that the diploma waits in the queue, the job must wait there, and it must print once the
-# printer is started again. Leaves the server running and the previous default printer as it
+# printer is started again. Then with the queue rejecting jobs (cupsreject), with a default
+# printer that no longer exists and with a print server that never answers: each time the pupil
+# must be told why within a moment, and the diploma kept as a PDF. Leaves the server running and the previous default printer as it
 # was. Needs root (or sudo) for the installation and the printer set-up.
 set -euo pipefail
 
@@ -49,9 +51,27 @@ check_page() {
     [[ $page != *..* ]] || { cat "$work/page.txt" >&2; die "full stops are left on the page"; }
 }
 
-# A Greek pupil's desktop: the date in the Greek short format.
+# A Greek pupil's desktop: the date in the Greek short format. $driver_env adds to it.
+driver_env=()
 run_driver() {
-    env -u PRINTER -u LPDEST QT_QPA_PLATFORM=offscreen LC_ALL=el_GR.UTF-8 "$driver" "$@"
+    env -u PRINTER -u LPDEST QT_QPA_PLATFORM=offscreen LC_ALL=el_GR.UTF-8 "${driver_env[@]}" "$driver" "$@"
+}
+
+# Prints where the print server cannot take the diploma: the pupil must be told why, at once,
+# and the diploma kept as a PDF in the documents folder of a home of the test's own.
+moment_ms=3000
+print_and_keep() {
+    local why=$1 beginning=$2 kept took
+    mkdir -p "$work/home-$why"
+    output=$(HOME="$work/home-$why" run_driver --expect-kept "$beginning" "$screen" "$school" "$pupil") ||
+        die "$why: the pupil was not told, or nothing was kept"
+    kept=$(sed -n 's/^kept: //p' <<<"$output")
+    took=$(sed -n 's/^took: //p' <<<"$output")
+    [[ $kept == "$work/home-$why/Documents/"* ]] || die "$why: the PDF went to $kept, not the documents folder"
+    date=$(sed -n 's/^date: //p' <<<"$output")
+    check_page "$kept"
+    [ "$took" -le "$moment_ms" ] || die "$why: the pupil waited $took ms"
+    say "$why: told at once ($took ms), the diploma kept in $kept and whole"
 }
 
 # Prints once; the PDF that cups-pdf writes goes to $work/NAME.pdf and is read back.
@@ -93,3 +113,35 @@ mapfile -t pdfs <"$work/pdfs"
 check_page "${pdfs[0]}"
 "${as_root[@]}" rm -f "${pdfs[@]}"
 say "the pupil was told, the diploma waited in the queue and printed once $printer was started: passed"
+
+# The queue rejects jobs (cupsreject): Qt reports it idle, CUPS does not.
+"${as_root[@]}" cupsreject "$printer"
+touch "$work/rejecting"
+print_and_keep rejecting "Ο εκτυπωτής «$printer» δεν δέχεται εκτυπώσεις"
+"${as_root[@]}" cupsaccept "$printer"
+[ -z "$(lpstat -o "$printer" 2>/dev/null)" ] || die "rejecting: a job was queued"
+
+# The user's default printer was removed from the server.
+driver_env=(LPDEST=KalyxteronRemoved)
+print_and_keep missing "Ο εκτυπωτής που έχει οριστεί για τις εκτυπώσεις δεν υπάρχει πια"
+
+# A print server that takes the connection and never answers.
+python3 -c 'import socket
+s = socket.socket()
+s.bind(("127.0.0.1", 0))
+s.listen(8)
+print(s.getsockname()[1], flush=True)
+held = []
+while True:
+    held.append(s.accept()[0])' >"$work/silent-port" &
+silent=$!
+trap 'kill $silent 2>/dev/null; cleanup' EXIT
+for _ in $(seq 50); do [ -s "$work/silent-port" ] && break; sleep 0.1; done
+driver_env=(CUPS_SERVER="127.0.0.1:$(cat "$work/silent-port")")
+print_and_keep silent "Η υπηρεσία εκτύπωσης του υπολογιστή δεν απαντά"
+kill $silent
+trap cleanup EXIT
+driver_env=()
+[ -z "$(find "${pdf_folders[@]}" -maxdepth 1 -name '*.pdf' -newer "$work/rejecting" 2>/dev/null)" ] ||
+    die "a printer printed what it should not have"
+say "every print fault was told and the diploma kept: passed"

@@ -11,7 +11,10 @@
 // date shown>" on standard output, and fails if the date never showed, if any
 // message box appeared (a failed print says so in one), or if the diploma did
 // not stay open as typed. With --expect-stopped it fails unless the one message
-// box says that the printer is stopped and the diploma waits in its queue.
+// box says that the printer is stopped and the diploma waits in its queue; with
+// --expect-kept BEGINNING, unless the one box begins so and names a PDF that was
+// kept, whose path it writes as "kept: <path>". It writes how long printing took
+// as "took: <milliseconds>".
 #include "shell/application.h"
 #include "shell/messages.h"
 #include "shell/navigation.h"
@@ -21,6 +24,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -69,8 +74,14 @@ int main(int argc, char *argv[])
     QStringList args = QApplication::arguments().mid(1);
     const bool unfocused = args.removeAll(QStringLiteral("--unfocused")) > 0;
     const bool expectStopped = args.removeAll(QStringLiteral("--expect-stopped")) > 0;
+    QString expectKept;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--expect-kept")); at >= 0 && at + 1 < args.size()) {
+        expectKept = args[at + 1];
+        args.remove(at, 2);
+    }
     if (args.size() != 3)
-        return fail(QStringLiteral("usage: print_diploma [--unfocused] [--expect-stopped] SCREEN SCHOOL PUPIL"));
+        return fail(QStringLiteral(
+            "usage: print_diploma [--unfocused] [--expect-stopped | --expect-kept BEGINNING] SCREEN SCHOOL PUPIL"));
     const std::optional<ScreenId> id = screenNamed(args[0]);
     if (!id)
         return fail(QStringLiteral("no screen named %1").arg(args[0]));
@@ -115,8 +126,20 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("the pupil's field did not take the focus"));
     if (unfocused)
         name->clearFocus();
+    QElapsedTimer took;
+    took.start();
     print->trigger();
+    std::printf("took: %lld\n", static_cast<long long>(took.elapsed()));
     QApplication::processEvents();
+    if (!expectKept.isEmpty()) {
+        if (boxes.size() != 1 || !boxes.front().startsWith(expectKept))
+            return fail(QStringLiteral("the pupil was told: \"%1\", not \"%2...\"").arg(boxes.join(" | "), expectKept));
+        const QString path = boxes.front().section(u'\n', 1, 1);
+        if (!QFileInfo(path).isFile() || QFileInfo(path).size() == 0)
+            return fail(QStringLiteral("no PDF was kept at \"%1\"").arg(path));
+        std::printf("kept: %s\n", qPrintable(path));
+        boxes.clear();
+    }
     const QStringList expected =
         expectStopped ? QStringList{QString::fromUtf8(kPrinterStoppedMessage)} : QStringList();
     if (boxes != expected)

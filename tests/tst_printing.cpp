@@ -145,7 +145,8 @@ private slots:
     void savedPdfShowsTheDiploma();
     void unwritablePdfFails();
     void noPrinterSavesInTheDocumentsFolder();
-    void failedSaveSaysSoAndKeepsTheDiploma();
+    void unwritableHomeKeepsThePdfInTheTemporaryFolder_data();
+    void unwritableHomeKeepsThePdfInTheTemporaryFolder();
     void keptPageHasNoCaretNorDots();
     void keptPageShowsLongNamesWhole_data();
     void keptPageShowsLongNamesWhole();
@@ -330,26 +331,49 @@ void TestPrinting::noPrinterSavesInTheDocumentsFolder()
     QCOMPARE(QDir(documents).entryList({QStringLiteral("*.pdf")}, QDir::Files).size(), 2);
 }
 
-void TestPrinting::failedSaveSaysSoAndKeepsTheDiploma()
+void TestPrinting::unwritableHomeKeepsThePdfInTheTemporaryFolder_data()
 {
+    QTest::addColumn<bool>("temporaryWritable");
+    QTest::newRow("kept in the temporary folder") << true;
+    QTest::newRow("kept nowhere") << false;
+}
+
+void TestPrinting::unwritableHomeKeepsThePdfInTheTemporaryFolder()
+{
+    QFETCH(bool, temporaryWritable);
     // A home that is a file: neither the documents folder nor the home can take the PDF.
     QTemporaryDir place;
     const QString notAFolder = place.filePath(QStringLiteral("home"));
     QFile file(notAFolder);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
+    const QString temporary = temporaryWritable ? place.filePath(QStringLiteral("tmp")) : notAFolder;
+    QVERIFY(QDir().mkpath(place.filePath(QStringLiteral("tmp"))));
     const QByteArray realHome = qgetenv("HOME");
+    const QByteArray realTemporary = qgetenv("TMPDIR");
     qputenv("HOME", QFile::encodeName(notAFolder));
+    qputenv("TMPDIR", QFile::encodeName(temporary));
     setPlatform(nullptr);
     BoxCloser boxes;
     openFilledIn(ScreenId::MascotDiploma, kPupil);
 
     choose("ektiposi");
     qputenv("HOME", realHome);
+    qputenv("TMPDIR", realTemporary);
 
     QCOMPARE(boxes.texts.size(), 1);
-    const QString intro = QString::fromUtf8(kSaveFailedMessage).section(u'%', 0, 0);
-    QVERIFY2(boxes.texts.front().startsWith(intro), qPrintable(boxes.texts.front()));
+    const QString told = boxes.texts.front();
+    if (temporaryWritable) {
+        // Where it was kept, and that the folder is one to copy it from.
+        const QString intro = QString::fromUtf8(kSavedAsPdfMessage).section(u'%', 0, 0);
+        QVERIFY2(told.startsWith(intro) && told.endsWith(QString::fromUtf8(kTemporaryFolderNote)), qPrintable(told));
+        const QString path = told.mid(intro.size()).section(u'\n', 0, 0);
+        QCOMPARE(QFileInfo(path).absolutePath(), QDir(temporary).absolutePath());
+        QVERIFY(pageText(path).contains(kPupil));
+    } else {
+        const QString intro = QString::fromUtf8(kSaveFailedMessage).section(u'%', 0, 0);
+        QVERIFY2(told.startsWith(intro), qPrintable(told));
+    }
     QCOMPARE(onShow(), QStringLiteral("dimplomamaskot"));
     QCOMPARE(field("Text2")->text(), kPupil);
     QCOMPARE(field("txtschool")->text(), kSchool);

@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "shell/printerstate.h"
+
+namespace kalyxteron {
+
+// Without CUPS (Windows), Qt's printing asks the system's spooler itself.
+PrinterState defaultPrinterState(int)
+{
+    return {};
+}
+
+} // namespace kalyxteron

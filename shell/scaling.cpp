@@ -5,7 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFontMetricsF>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -67,13 +67,14 @@ QStringList shownTexts(const QWidget *control)
 // are fitted to whole pixels at each size, so a text does not grow exactly with its face.
 double overgrowth(const QWidget *control, const QFont &design, const QFont &scaled, double scale)
 {
+    // Measured in whole pixels, as the controls lay their texts out.
     double most = 0.0;
-    const QFontMetricsF atDesign(design);
-    const QFontMetricsF atScale(scaled);
+    const QFontMetrics atDesign(design);
+    const QFontMetrics atScale(scaled);
     for (const QString &text : shownTexts(control)) {
-        const qreal designWidth = atDesign.horizontalAdvance(text);
-        if (designWidth > 0)
-            most = std::max(most, atScale.horizontalAdvance(text) / (designWidth * scale));
+        const double room = std::floor(atDesign.horizontalAdvance(text) * scale);
+        if (room > 0)
+            most = std::max(most, atScale.horizontalAdvance(text) / room);
     }
     return most;
 }
@@ -81,7 +82,7 @@ double overgrowth(const QWidget *control, const QFont &design, const QFont &scal
 // A control's face at a scale, set a little smaller where its texts would otherwise outgrow it.
 QFont fittedFont(const QWidget *control, const QFont &design, double scale)
 {
-    constexpr int kTries = 3;
+    constexpr int kTries = 4;
     QFont font = scaledFont(design, scale);
     for (int attempt = 0; attempt < kTries && font.pointSizeF() > 0; ++attempt) {
         const double over = overgrowth(control, design, font, scale);

@@ -25,6 +25,7 @@ constexpr char kDesignGeometry[] = "kalyxteronDesignGeometry";
 constexpr char kDesignFont[] = "kalyxteronDesignFont";
 constexpr char kDesignStyleSheet[] = "kalyxteronDesignStyleSheet";
 constexpr char kDesignMargins[] = "kalyxteronDesignMargins";
+constexpr char kFieldFitted[] = "kalyxteronFieldFitted"; // whether a field's text fitted it at the design
 
 int scaledLength(int design, double scale)
 {
@@ -125,8 +126,39 @@ void remember(QWidget *control, bool placed)
     }
 }
 
+// The room a field has for its text: its inside less its text margins and the line edit's own.
+int textRoom(const QLineEdit *field)
+{
+    constexpr int kLineEditInnerMargin = 2;
+    return field->contentsRect().width() - field->textMargins().left() - field->textMargins().right()
+           - 2 * kLineEditInnerMargin;
+}
+
+// A field's frame does not grow or shrink with the scale: where a text that fitted the design
+// no longer fits the room left inside it, its face is set smaller to fit.
+void keepFieldTextWhole(QLineEdit *field, bool fittedAtDesign)
+{
+    // Faces may come only in whole pixel sizes: each try is at least a step smaller.
+    constexpr int kTries = 8;
+    constexpr double kLeastStep = 0.97;
+    for (int attempt = 0; fittedAtDesign && attempt < kTries; ++attempt) {
+        const int needed = field->fontMetrics().horizontalAdvance(field->text());
+        const int room = textRoom(field);
+        if (needed <= room || room <= 0 || field->font().pointSizeF() <= 0)
+            return;
+        QFont font = field->font();
+        font.setPointSizeF(font.pointSizeF() * std::min(kLeastStep, double(room) / (needed + 1)));
+        field->setFont(font);
+    }
+}
+
 void scale(QWidget *control, double scale, bool placed)
 {
+    auto *field = qobject_cast<QLineEdit *>(control);
+    const bool fittedAtDesign = field && !control->property(kDesignFont).isValid()
+                                && field->fontMetrics().horizontalAdvance(field->text()) <= textRoom(field);
+    if (field && !control->property(kDesignFont).isValid())
+        control->setProperty(kFieldFitted, fittedAtDesign);
     remember(control, placed);
     if (const QVariant font = control->property(kDesignFont); font.typeId() == QMetaType::QFont)
         control->setFont(fittedFont(control, font.value<QFont>(), scale));
@@ -139,6 +171,8 @@ void scale(QWidget *control, double scale, bool placed)
             setOwnMargins(control, scaledMargins(QMargins(margins.left(), margins.top(), margins.width(), margins.height()),
                                                  scale));
     }
+    if (field)
+        keepFieldTextWhole(field, control->property(kFieldFitted).toBool());
 }
 
 // Frames and plain widgets hold controls the screen placed; any other control's children

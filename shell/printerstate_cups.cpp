@@ -59,8 +59,7 @@ PrinterState askPrintServer(int timeoutMs)
     if (!dest) {
         if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND)
             return {PrinterReadiness::Missing, QString()};
-        const bool answered = cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE
-                              || cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND;
+        const bool answered = cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE;
         return {answered ? PrinterReadiness::NoDefault : PrinterReadiness::NotAnswering, QString()};
     }
     const QString name = QString::fromUtf8(dest->name);

@@ -112,6 +112,14 @@ void setOwnMargins(QWidget *control, QMargins margins)
         label->setMargin(margins.left());
 }
 
+// The room a field has for its text: its inside less its text margins and the line edit's own.
+int textRoom(const QLineEdit *field)
+{
+    constexpr int kLineEditInnerMargin = 2;
+    return field->contentsRect().width() - field->textMargins().left() - field->textMargins().right()
+           - 2 * kLineEditInnerMargin;
+}
+
 void remember(QWidget *control, bool placed)
 {
     if (control->property(kDesignFont).isValid())
@@ -119,19 +127,13 @@ void remember(QWidget *control, bool placed)
     // A control without a face of its own takes its parent's, which is scaled already.
     control->setProperty(kDesignFont, control->testAttribute(Qt::WA_SetFont) ? QVariant(control->font()) : QVariant(0));
     control->setProperty(kDesignStyleSheet, control->styleSheet());
+    if (const auto *field = qobject_cast<const QLineEdit *>(control))
+        control->setProperty(kFieldFitted, field->fontMetrics().horizontalAdvance(field->text()) <= textRoom(field));
     if (placed) {
         control->setProperty(kDesignGeometry, control->geometry());
         const QMargins margins = ownMargins(control);
         control->setProperty(kDesignMargins, QRect(margins.left(), margins.top(), margins.right(), margins.bottom()));
     }
-}
-
-// The room a field has for its text: its inside less its text margins and the line edit's own.
-int textRoom(const QLineEdit *field)
-{
-    constexpr int kLineEditInnerMargin = 2;
-    return field->contentsRect().width() - field->textMargins().left() - field->textMargins().right()
-           - 2 * kLineEditInnerMargin;
 }
 
 // A field's frame does not grow or shrink with the scale: where a text that fitted the design
@@ -154,11 +156,6 @@ void keepFieldTextWhole(QLineEdit *field, bool fittedAtDesign)
 
 void scale(QWidget *control, double scale, bool placed)
 {
-    auto *field = qobject_cast<QLineEdit *>(control);
-    const bool fittedAtDesign = field && !control->property(kDesignFont).isValid()
-                                && field->fontMetrics().horizontalAdvance(field->text()) <= textRoom(field);
-    if (field && !control->property(kDesignFont).isValid())
-        control->setProperty(kFieldFitted, fittedAtDesign);
     remember(control, placed);
     if (const QVariant font = control->property(kDesignFont); font.typeId() == QMetaType::QFont)
         control->setFont(fittedFont(control, font.value<QFont>(), scale));
@@ -171,7 +168,7 @@ void scale(QWidget *control, double scale, bool placed)
             setOwnMargins(control, scaledMargins(QMargins(margins.left(), margins.top(), margins.width(), margins.height()),
                                                  scale));
     }
-    if (field)
+    if (auto *field = qobject_cast<QLineEdit *>(control))
         keepFieldTextWhole(field, control->property(kFieldFitted).toBool());
 }
 

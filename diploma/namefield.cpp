@@ -136,7 +136,7 @@ QAccessibleInterface *nameFieldAccessible(const QString &className, QObject *obj
 
 } // namespace
 
-NameField::NameField(QWidget *parent, const char *name, int stops, const QString &whatToType) : QLineEdit(parent)
+NameField::NameField(QWidget *parent, const char *name, int stops, const QString &whatToType) : FittingField(parent)
 {
     // Before anything reaches a screen reader, which keeps the first interface it is given.
     static const bool accessibleInstalled = [] {
@@ -148,6 +148,24 @@ NameField::NameField(QWidget *parent, const char *name, int stops, const QString
     setAccessibleName(whatToType);
     setText(QString(stops, u'.'));
     setCursorPosition(0);
+}
+
+bool NameField::isBlank(const QString &text) const
+{
+    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'.'; });
+}
+
+QString NameField::printedPart(const QString &before, const QString &edited) const
+{
+    if (!isBlank(before))
+        return edited;
+    qsizetype first = 0;
+    qsizetype end = edited.size();
+    while (first < end && edited[first] == u'.')
+        ++first;
+    while (end > first && edited[end - 1] == u'.')
+        --end;
+    return edited.mid(first, end - first);
 }
 
 } // namespace kalyxteron

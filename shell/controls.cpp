@@ -142,4 +142,11 @@ void setColours(QWidget *widget, const QColor &text, const QColor &background)
     widget->setPalette(palette);
 }
 
+QRect textRect(const QLineEdit &field)
+{
+    constexpr int kLineEditInnerMargin = 2; // Qt's line edit keeps this on either side of its text
+    return field.contentsRect().marginsRemoved(field.textMargins()).adjusted(kLineEditInnerMargin, 0,
+                                                                              -kLineEditInnerMargin, 0);
+}
+
 } // namespace kalyxteron

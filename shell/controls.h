@@ -32,4 +32,7 @@ QFont serifFont(int pointSize, bool bold = false, bool italic = false);
 /// Disabled, the control and those inside it keep the style's faded text.
 void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor());
 
+/// Where a field's text stands: its inside less its text margins and the line edit's own.
+QRect textRect(const QLineEdit &field);
+
 } // namespace kalyxteron

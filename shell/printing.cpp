@@ -3,6 +3,8 @@
 
 #include "shell/printing.h"
 
+#include "shell/controls.h"
+#include "shell/fittingfield.h"
 #include "shell/messages.h"
 #include "shell/printerstate.h"
 #include "shell/screen.h"
@@ -14,6 +16,7 @@
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPageLayout>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -22,14 +25,22 @@
 #include <QStandardPaths>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace kalyxteron {
 
 namespace {
 
 constexpr int kPrintServerTimeoutMs = 1500; // the most a pupil waits for the print server to answer
-constexpr int kFieldTextMargin = 2;
 constexpr int kPdfResolution = 1200;          // dots per inch, as a high-resolution printer's
-constexpr QMarginsF kPdfMargins{10, 10, 10, 10}; // points, as Qt's own PDF pages have // a line edit's own room on either side of its text, within its margins
+constexpr QMarginsF kPdfMargins{10, 10, 10, 10}; // points, as Qt's own PDF pages have
+constexpr double kPointsPerInch = 72;
+
+// A kept diploma's page: A4, turned for its landscape form, with the margins of Qt's own PDFs.
+QPageLayout keptPage()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, kPdfMargins, QPageLayout::Point);
+}
 
 // A screen prints its client area only: no menu bar, no title bar, nothing around it.
 QWidget *clientAreaOf(QWidget *form)
@@ -97,8 +108,17 @@ QList<const QLineEdit *> shownFields(const QWidget *area)
     return shown;
 }
 
+// The face a field's text goes on paper in: the one it is written in, not the smaller one a
+// fitting field may show it in.
+QFont writtenFace(const QLineEdit &field)
+{
+    if (const auto *fitting = qobject_cast<const FittingField *>(&field))
+        return fitting->face();
+    return field.font();
+}
+
 // A text field on paper is what it holds: the whole text, from its first letter, in the
-// field's face, colours and alignment, set smaller where it would not fit the field's width.
+// field's face, colours and alignment, on two lines or smaller where it would not fit the field.
 // The caret, the selection and any focus mark belong to editing on screen and stay there.
 void paintFieldOnPage(QPainter &painter, const QLineEdit &field, QPoint at)
 {
@@ -110,25 +130,27 @@ void paintFieldOnPage(QPainter &painter, const QLineEdit &field, QPoint at)
 
     // The painter counts in the form's pixels on a device of finer resolution: the face is
     // sized so that it spans as many of those pixels as it does on screen.
-    QFont font = field.font();
+    const QFont face = writtenFace(field);
+    QFont font = face;
     if (font.pointSizeF() > 0)
         font.setPointSizeF(font.pointSizeF() * field.logicalDpiY() / painter.device()->logicalDpiY());
     painter.setFont(font);
     const QFontMetricsF metrics(painter.font(), painter.device());
 
-    const QRectF line = QRectF(field.contentsRect().marginsRemoved(field.textMargins()))
-                            .adjusted(kFieldTextMargin, 0, -kFieldTextMargin, 0);
-    const QString text = field.displayText();
-    const qreal needed = metrics.horizontalAdvance(text);
-    const qreal shrink = needed > line.width() && needed > 0 ? line.width() / needed : 1.0;
-    painter.translate(line.center());
-    painter.scale(shrink, shrink);
-    const QSizeF room(line.width() / shrink, line.height() / shrink);
+    // Set as the field measures it, so that paper never takes less than the field let in.
+    const QRectF room = textRect(field);
+    const SetText set = setInRoom(field.displayText(), QFontMetricsF(face, &field), room.size());
+    painter.translate(room.center());
+    painter.scale(set.share, set.share);
+    const qreal width = room.width() / set.share;
+    const qreal lineHeight = metrics.height();
+    const qreal top = -lineHeight * qreal(set.lines.size()) / 2;
     const Qt::Alignment across =
         QStyle::visualAlignment(field.layoutDirection(), field.alignment()) & Qt::AlignHorizontal_Mask;
     painter.setPen(palette.text().color());
-    painter.drawText(QRectF(QPointF(-room.width() / 2, -room.height() / 2), room),
-                     int(across | Qt::AlignVCenter | Qt::TextSingleLine), text);
+    for (qsizetype i = 0; i < set.lines.size(); ++i)
+        painter.drawText(QRectF(-width / 2, top + qreal(i) * lineHeight, width, lineHeight),
+                         int(across | Qt::AlignVCenter | Qt::TextSingleLine), set.lines[i]);
     painter.restore();
 }
 
@@ -154,6 +176,67 @@ QRectF fitOnPage(QSizeF form, QSizeF page)
         return QRectF();
     const QSizeF fitted = form.scaled(page, Qt::KeepAspectRatio);
     return QRectF(QPointF((page.width() - fitted.width()) / 2, (page.height() - fitted.height()) / 2), fitted);
+}
+
+SetText setInRoom(const QString &text, const QFontMetricsF &face, QSizeF room)
+{
+    // As large as the lines' widest and their height together allow, never larger than the face.
+    const auto shareFor = [&](qreal widest, qsizetype lines) {
+        const qreal tall = face.height() * qreal(lines);
+        double share = 1.0;
+        if (widest > room.width() && widest > 0)
+            share = room.width() / widest;
+        if (tall > room.height() && tall > 0)
+            share = std::min(share, room.height() / tall);
+        return share;
+    };
+    SetText best{{text}, shareFor(face.horizontalAdvance(text), 1)};
+    if (best.share >= 1.0)
+        return best;
+
+    QList<qsizetype> blanks;
+    for (qsizetype at = text.indexOf(u' '); at >= 0; at = text.indexOf(u' ', at + 1))
+        blanks << at;
+    const auto lines = [&text](qsizetype blank) {
+        return QStringList{text.left(blank).trimmed(), text.mid(blank + 1).trimmed()};
+    };
+    const auto widths = [&face](const QStringList &two) {
+        return std::pair{face.horizontalAdvance(two[0]), face.horizontalAdvance(two[1])};
+    };
+    // The first line grows as the break moves on and the second shrinks: the balanced break is
+    // where the first becomes the wider, or the blank before.
+    const qsizetype crossing =
+        std::partition_point(blanks.cbegin(), blanks.cend(),
+                             [&](qsizetype blank) {
+                                 const auto [first, second] = widths(lines(blank));
+                                 return first < second;
+                             }) -
+        blanks.cbegin();
+    QStringList balanced;
+    qreal balancedWidest = 0;
+    for (const qsizetype at : {crossing - 1, crossing}) {
+        if (at < 0 || at >= blanks.size())
+            continue;
+        const QStringList two = lines(blanks[at]);
+        const auto [first, second] = widths(two);
+        if (!two[0].isEmpty() && !two[1].isEmpty() && (balanced.isEmpty() || std::max(first, second) < balancedWidest)) {
+            balanced = two;
+            balancedWidest = std::max(first, second);
+        }
+    }
+    if (const double share = shareFor(balancedWidest, 2); !balanced.isEmpty() && share > best.share)
+        best = {balanced, share};
+    return best;
+}
+
+double leastPrintedShare(const QLineEdit &field, const QFont &face)
+{
+    const QWidget *area = clientAreaOf(field.window());
+    const QRectF onPaper = fitOnPage(area->size(), keptPage().paintRect(QPageLayout::Point).size());
+    const double facePixels =
+        face.pixelSize() > 0 ? face.pixelSize() : face.pointSizeF() * field.logicalDpiY() / kPointsPerInch;
+    const double printedPoints = area->width() > 0 ? facePixels * onPaper.width() / area->width() : 0.0;
+    return printedPoints > kLeastPrintedPoints ? kLeastPrintedPoints / printedPoints : 1.0;
 }
 
 namespace {
@@ -206,7 +289,7 @@ bool saveFormAsPdf(QWidget *area, const QString &path)
     // its default printer, and waits as long as a server that does not answer keeps it.
     QPdfWriter pdf(path);
     pdf.setResolution(kPdfResolution);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, kPdfMargins, QPageLayout::Point));
+    pdf.setPageLayout(keptPage());
     pdf.setTitle(documentName(area));
     pdf.setCreator(QString::fromLatin1(kApplicationTitle));
     QPainter painter;

@@ -5,8 +5,12 @@
 
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 class QDateTime;
+class QFont;
+class QFontMetricsF;
+class QLineEdit;
 class QPrinter;
 class QWidget;
 
@@ -26,6 +30,24 @@ QString keepAsPdf(QWidget *area, const QString &kept, const QString &failed);
 /// Where a page of this size shows a form of that size: as large as the page
 /// allows, in its own proportions, centred.
 QRectF fitOnPage(QSizeF form, QSizeF page);
+
+/// The smallest size, in points on an A4 page, a typed name is ever printed at: its capitals
+/// are then about 3.2 mm high in the diploma's hand, which a child reads at arm's length.
+inline constexpr double kLeastPrintedPoints = 16;
+
+/// A text as it is set in a field's room: its lines, and the share of the field's face they take.
+struct SetText {
+    QStringList lines;
+    double share = 1.0;
+};
+
+/// Sets a text in a room: on one line at its face's size where it fits; else on two lines,
+/// broken at the blank that balances them, where that sets it larger; and only then smaller.
+SetText setInRoom(const QString &text, const QFontMetricsF &face, QSizeF room);
+
+/// The share of a field's face that prints at kLeastPrintedPoints, its form filling an A4 page
+/// (at most 1: a face smaller than that is printed as it is).
+double leastPrintedShare(const QLineEdit &field, const QFont &face);
 
 /// Paints a form's client area onto a printer (or PDF writer) page, as vector
 /// text and pictures, filling the page. Returns false if the printer could not

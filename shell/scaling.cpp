@@ -3,6 +3,9 @@
 
 #include "shell/scaling.h"
 
+#include "shell/controls.h"
+#include "shell/fittingfield.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
@@ -112,14 +115,6 @@ void setOwnMargins(QWidget *control, QMargins margins)
         label->setMargin(margins.left());
 }
 
-// The room a field has for its text: its inside less its text margins and the line edit's own.
-int textRoom(const QLineEdit *field)
-{
-    constexpr int kLineEditInnerMargin = 2;
-    return field->contentsRect().width() - field->textMargins().left() - field->textMargins().right()
-           - 2 * kLineEditInnerMargin;
-}
-
 void remember(QWidget *control, bool placed)
 {
     if (control->property(kDesignFont).isValid())
@@ -128,7 +123,7 @@ void remember(QWidget *control, bool placed)
     control->setProperty(kDesignFont, control->testAttribute(Qt::WA_SetFont) ? QVariant(control->font()) : QVariant(0));
     control->setProperty(kDesignStyleSheet, control->styleSheet());
     if (const auto *field = qobject_cast<const QLineEdit *>(control))
-        control->setProperty(kFieldFitted, field->fontMetrics().horizontalAdvance(field->text()) <= textRoom(field));
+        control->setProperty(kFieldFitted, field->fontMetrics().horizontalAdvance(field->text()) <= textRect(*field).width());
     if (placed) {
         control->setProperty(kDesignGeometry, control->geometry());
         const QMargins margins = ownMargins(control);
@@ -145,7 +140,7 @@ void keepFieldTextWhole(QLineEdit *field, bool fittedAtDesign)
     constexpr double kLeastStep = 0.97;
     for (int attempt = 0; fittedAtDesign && attempt < kTries; ++attempt) {
         const int needed = field->fontMetrics().horizontalAdvance(field->text());
-        const int room = textRoom(field);
+        const int room = textRect(*field).width();
         if (needed <= room || room <= 0 || field->font().pointSizeF() <= 0)
             return;
         QFont font = field->font();
@@ -168,7 +163,10 @@ void scale(QWidget *control, double scale, bool placed)
             setOwnMargins(control, scaledMargins(QMargins(margins.left(), margins.top(), margins.width(), margins.height()),
                                                  scale));
     }
-    if (auto *field = qobject_cast<QLineEdit *>(control))
+    // A fitting field sets its own text's size, for the room its margins leave it now.
+    if (auto *fitting = qobject_cast<FittingField *>(control))
+        fitting->fitText();
+    else if (auto *field = qobject_cast<QLineEdit *>(control))
         keepFieldTextWhole(field, control->property(kFieldFitted).toBool());
 }
 
@@ -233,6 +231,11 @@ void scaleControls(QWidget *area, double factor)
     }
     scale(area, factor, false);
     scaleChildren(area, factor);
+}
+
+bool fittedAtDesign(const QLineEdit &field)
+{
+    return field.property(kFieldFitted).toBool();
 }
 
 } // namespace kalyxteron

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 
+class QLineEdit;
 class QWidget;
 
 // A screen is drawn at one size, its design, with its controls where it puts them. On a
@@ -28,5 +29,8 @@ QString scaledStyleSheet(const QString &design, double scale);
 /// of its design: its place and size, its face, its margins and its style sheet. What each
 /// control was at the design is read the first time, so this can be called again at any scale.
 void scaleControls(QWidget *area, double scale);
+
+/// Whether a field's text fitted it at the design (false until its screen is first scaled).
+bool fittedAtDesign(const QLineEdit &field);
 
 } // namespace kalyxteron

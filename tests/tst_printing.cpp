@@ -2,16 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "shell/printing.h"
+#include "shell/fittingfield.h"
 #include "shell/messages.h"
 #include "testing.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -79,7 +82,7 @@ QList<std::pair<QString, QRectF>> wordsOnPage(const QString &pdf)
     return words;
 }
 
-// Where a field of the screen on show stands on the page of a kept PDF, in points.
+// Where a control of the screen on show stands on the page of a kept PDF, in points.
 QRectF fieldOnKeptPage(const char *name)
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -89,7 +92,8 @@ QRectF fieldOnKeptPage(const char *name)
     QWidget *area = currentScreen()->clientArea();
     const QRectF form = fitOnPage(area->size(), printable.size()).translated(printable.topLeft());
     const qreal scale = form.width() / area->width();
-    const QRect place(field(name)->mapTo(area, QPoint()), field(name)->size());
+    const QWidget *shown = control<QWidget>(name);
+    const QRect place(shown->mapTo(area, QPoint()), shown->size());
     return QRectF(form.topLeft() + QPointF(place.topLeft()) * scale, QSizeF(place.size()) * scale);
 }
 
@@ -420,41 +424,66 @@ void TestPrinting::keptPageHasNoCaretNorDots()
 void TestPrinting::keptPageShowsLongNamesWhole_data()
 {
     QTest::addColumn<ScreenId>("id");
-    QTest::newRow("dimploma1") << ScreenId::Diploma1;
-    QTest::newRow("dimploma0, name centred") << ScreenId::Diploma0;
-    QTest::newRow("dimplomamaskot") << ScreenId::MascotDiploma;
+    QTest::addColumn<QString>("school");
+    const QString school = QStringLiteral("Πειραματικό Σχολείο Αθηνών «Ιωάννης Καποδίστριας»");
+    QTest::newRow("dimploma1") << ScreenId::Diploma1 << school;
+    QTest::newRow("dimploma0, name centred") << ScreenId::Diploma0 << school;
+    QTest::newRow("dimplomamaskot") << ScreenId::MascotDiploma << school;
+    // Typed on past what the field takes.
+    QTest::newRow("dimploma1, as long as taken") << ScreenId::Diploma1 << QStringLiteral("Σχολείο ").repeated(12);
 }
 
 void TestPrinting::keptPageShowsLongNamesWhole()
 {
     QFETCH(ScreenId, id);
-    const QString school = QStringLiteral("Πειραματικό Σχολείο Αθηνών «Ιωάννης Καποδίστριας»");
+    QFETCH(QString, school);
     const QString pupil =
         QStringLiteral("Αικατερίνη-Μαργαρίτα Παπαδοπούλου-Χατζηγεωργίου του Κωνσταντίνου και της Ευαγγελίας");
     setPlatform(nullptr);
     BoxCloser boxes;
     open(id);
-    type("txtschool", school);
+    clickAndType("txtschool", school);
+    school = field("txtschool")->text().trimmed();
     type("Text2", pupil);
-    // Both are longer than their fields: on screen they scroll.
-    for (const char *name : {"txtschool", "Text2"})
-        QVERIFY(field(name)->fontMetrics().horizontalAdvance(field(name)->text()) > field(name)->width());
+    // Both are longer than their fields in the face they are written in.
+    for (const char *name : {"txtschool", "Text2"}) {
+        const auto *typed = qobject_cast<FittingField *>(field(name));
+        QVERIFY(typed && QFontMetrics(typed->face()).horizontalAdvance(typed->text()) > typed->width());
+    }
 
     const QString path = printKept(boxes);
     QVERIFY(!path.isEmpty());
     // Every word of both, within its field on paper: none cut off, none hidden beyond the field's edge.
     constexpr qreal kTolerance = 0.5; // points
     const auto words = wordsOnPage(path);
+    const auto placed = [&words](const QString &word, const QRectF &place) {
+        return std::find_if(words.begin(), words.end(), [&](const auto &onPage) {
+            return onPage.first == word && onPage.second.left() >= place.left() - kTolerance &&
+                   onPage.second.right() <= place.right() + kTolerance && place.contains(onPage.second.center());
+        });
+    };
     for (const auto &[name, typed] : {std::pair{"txtschool", school}, std::pair{"Text2", pupil}}) {
         const QRectF place = fieldOnKeptPage(name);
-        for (const QString &word : typed.split(u' ')) {
-            const bool shown = std::any_of(words.begin(), words.end(), [&](const auto &onPage) {
-                return onPage.first == word && onPage.second.left() >= place.left() - kTolerance &&
-                       onPage.second.right() <= place.right() + kTolerance && place.contains(onPage.second.center());
-            });
-            QVERIFY2(shown, qPrintable(word + QStringLiteral(" is not shown whole in its field")));
-        }
+        for (const QString &word : typed.split(u' '))
+            QVERIFY2(placed(word, place) != words.end(), qPrintable(word + QStringLiteral(" is not shown whole in its field")));
     }
+
+    // The school's name on two lines, at no less than the least printed size. Its face is the
+    // presenters' line's, printed as it is: the heights of their words give its size on paper.
+    const auto presenter = placed(QStringLiteral("Φοίβος"), fieldOnKeptPage("lbl"));
+    QVERIFY(presenter != words.end());
+    const qreal pointsPerPixel = fieldOnKeptPage("txtschool").width() / field("txtschool")->width();
+    const qreal facePoints = qobject_cast<FittingField *>(field("txtschool"))->face().pointSizeF() *
+                             field("txtschool")->logicalDpiY() / 72.0 * pointsPerPixel;
+    QSet<int> lineTops;
+    for (const QString &word : school.split(u' ')) {
+        const QRectF box = placed(word, fieldOnKeptPage("txtschool"))->second;
+        lineTops << qRound(box.top());
+        const qreal printed = facePoints * box.height() / presenter->second.height();
+        QVERIFY2(printed >= kLeastPrintedPoints - kTolerance,
+                 qPrintable(QStringLiteral("%1 is printed at %2 pt").arg(word).arg(printed)));
+    }
+    QCOMPARE(lineTops.size(), 2);
 }
 
 QTEST_MAIN(TestPrinting)

@@ -161,6 +161,15 @@ int main(int argc, char *argv[])
         ok = save(screen, folder, QStringLiteral("paixnidi-right-year")) && ok;
         screen->closeForHandOver();
     }
+    // A diploma filled in with long names: shown smaller on screen, to show more of them.
+    if (Screen *screen = createScreen(ScreenId::Diploma1)) {
+        screen->show();
+        runTimersOnce(screen);
+        type(screen, "txtschool", QStringLiteral("Πειραματικό Σχολείο Αθηνών «Ιωάννης Καποδίστριας»"));
+        type(screen, "Text2", QStringLiteral("Αικατερίνη-Μαργαρίτα Παπαδοπούλου-Χατζηγεωργίου"));
+        ok = save(screen, folder, QStringLiteral("dimploma1-long-names")) && ok;
+        screen->closeForHandOver();
+    }
     QApplication::processEvents();
     return ok ? 0 : 1;
 }

@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "shell/fittingfield.h"
+
+#include "shell/controls.h"
+#include "shell/printing.h"
+#include "shell/scaling.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace kalyxteron {
+
+namespace {
+
+// Refuses what would not print whole: a key that would make the name too long does nothing,
+// as at a field's greatest length.
+class PrintableText : public QValidator {
+public:
+    explicit PrintableText(FittingField *field) : QValidator(field), m_field(field) {}
+    State validate(QString &input, int &) const override
+    {
+        return m_field->printsWhole(input) ? Acceptable : Invalid;
+    }
+
+private:
+    FittingField *m_field;
+};
+
+} // namespace
+
+FittingField::FittingField(QWidget *parent) : QLineEdit(parent), m_face(font())
+{
+    setValidator(new PrintableText(this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_held = text;
+        fitText();
+    });
+}
+
+QString FittingField::printedPart(const QString &, const QString &edited) const
+{
+    return edited;
+}
+
+bool FittingField::printsWhole(const QString &edited) const
+{
+    const QString text = printedPart(m_held, edited);
+    const QFontMetricsF metrics(m_face, this);
+    const QRect room = textRect(*this);
+    const double least = leastPrintedShare(*this, m_face);
+    // Two lines hold at most twice the room: a longer text is refused before it is laid out.
+    if (metrics.horizontalAdvance(text) * least > 2.0 * room.width() + metrics.maxWidth())
+        return false;
+    return setInRoom(text, metrics, room.size()).share >= least;
+}
+
+void FittingField::fitText()
+{
+    // What is there before anything is written is shown as it was drawn: within the field where
+    // it fitted it, running on beyond its edge where it did not.
+    const bool blank = isBlank(text());
+    QFont shown = m_face;
+    if (!blank || fittedAtDesign(*this)) {
+        // The faces come in whole pixel sizes: each try is at least a step smaller.
+        constexpr int kTries = 8;
+        constexpr double kLeastStep = 0.97;
+        const double least = blank ? 0.0 : leastPrintedShare(*this, m_face);
+        const int room = textRect(*this).width();
+        for (int attempt = 0; attempt < kTries && m_face.pointSizeF() > 0 && room > 0; ++attempt) {
+            const int needed = QFontMetrics(shown, this).horizontalAdvance(text());
+            const double now = shown.pointSizeF() / m_face.pointSizeF();
+            const double share = std::max(least, now * std::min(kLeastStep, double(room) / (needed + 1)));
+            if (needed <= room || share >= now)
+                break;
+            shown.setPointSizeF(m_face.pointSizeF() * share);
+        }
+    }
+    if (shown == font())
+        return;
+    m_fitting = true;
+    setFont(shown);
+    m_fitting = false;
+}
+
+void FittingField::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_fitting) {
+        m_face = font();
+        fitText();
+    }
+}
+
+void FittingField::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    fitText();
+}
+
+} // namespace kalyxteron

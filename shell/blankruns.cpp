@@ -3,6 +3,8 @@
 
 #include "shell/blankruns.h"
 
+#include <algorithm>
+
 namespace kalyxteron {
 
 QStringList shownLines(QStringView caption)
@@ -31,6 +33,34 @@ QStringList shownLines(QStringView caption)
     if (!line.isEmpty())
         lines << line;
     return lines;
+}
+
+QString captionWithin(QStringView caption, int room, const std::function<int(QStringView)> &widthOf)
+{
+    qsizetype runStart = 0;
+    qsizetype runLength = 0;
+    for (qsizetype i = 0; i < caption.size();) {
+        qsizetype run = 0;
+        while (i + run < caption.size() && caption[i + run] == u' ')
+            ++run;
+        if (run > runLength) {
+            runStart = i;
+            runLength = run;
+        }
+        i += std::max<qsizetype>(run, 1);
+    }
+    const auto withRun = [&](qsizetype blanks) {
+        return caption.left(runStart).toString() + QString(blanks, u' ') + caption.mid(runStart + runLength).toString();
+    };
+    if (runLength <= 1 || widthOf(caption) <= room)
+        return caption.toString();
+    // The longest run that fits, found by halving: the caption widens with every blank.
+    qsizetype fits = 1;
+    for (qsizetype tooLong = runLength; tooLong - fits > 1;) {
+        const qsizetype middle = (fits + tooLong) / 2;
+        (widthOf(withRun(middle)) <= room ? fits : tooLong) = middle;
+    }
+    return withRun(fits);
 }
 
 } // namespace kalyxteron

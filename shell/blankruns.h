@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
+
 // Long runs of blanks in the program's captions are layout: each one ends a
 // line, and the words after it begin the next.
 namespace kalyxteron {
@@ -15,5 +17,9 @@ inline constexpr int kLineBreakingRun = 3; // blanks in a row that end a line
 /// The lines a caption shows: split at every run of three or more blanks, each line without
 /// its trailing blanks; a leading blank of the first line and runs of two inside a line stay.
 QStringList shownLines(QStringView caption);
+
+/// A caption no wider than a room, as `widthOf` measures it: its longest run of blanks cut as
+/// short as it must be, down to one blank; the rest of it as it stands.
+QString captionWithin(QStringView caption, int room, const std::function<int(QStringView)> &widthOf);
 
 } // namespace kalyxteron

@@ -4,11 +4,14 @@
 #include "shell/screen.h"
 
 #include "shell/application.h"
+#include "shell/blankruns.h"
 #include "shell/platform.h"
 #include "shell/scaling.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QMenu>
@@ -55,6 +58,7 @@ void Screen::showEvent(QShowEvent *event)
         m_opened = true;
         openAtFittingSize();
     }
+    fitCaptionToTitleBar();
 }
 
 // The window opens at its design size where the display has room for it, framed and with
@@ -105,6 +109,27 @@ void Screen::resizeEvent(QResizeEvent *event)
     if (const QWindow *window = windowHandle(); window && !window->frameMargins().isNull())
         g_frame = window->frameMargins();
     scaleMenus();
+    fitCaptionToTitleBar();
+}
+
+// Qt's own title bars on Wayland centre the caption, in a face of their own size, and clip it
+// at both ends where it is wider than they are: there the run of blanks that pushes a screen's
+// mark to the right is cut to what the bar holds, so that the caption begins readable. The
+// screen's own caption (windowTitle(), what a screen reader is told) stays as it is.
+void Screen::fitCaptionToTitleBar()
+{
+    constexpr int kTitlePixels = 14;       // the face of Qt's Wayland title bars
+    constexpr int kTitleButtonsRoom = 110; // their buttons, on the right, and the space beside them
+    QWindow *window = windowHandle();
+    if (!window || !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    QFont face = QGuiApplication::font();
+    face.setPixelSize(kTitlePixels);
+    const QFontMetrics metrics(face);
+    // Centred, it must keep clear of the buttons on both sides.
+    const int room = width() - 2 * kTitleButtonsRoom;
+    window->setTitle(captionWithin(windowTitle(), room,
+                                   [&metrics](QStringView text) { return metrics.horizontalAdvance(text.toString()); }));
 }
 
 // In a window larger than the design the menus grow with it, from the window's size alone,

@@ -64,6 +64,7 @@ private:
     void openAtFittingSize();
     void fitClientArea();
     void scaleMenus();
+    void fitCaptionToTitleBar();
 
     ScreenId m_id;
     QSize m_design;

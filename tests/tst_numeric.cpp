@@ -29,6 +29,8 @@ private slots:
     void numberToText();
     void shownLines_data();
     void shownLines();
+    void captionWithin_data();
+    void captionWithin();
 };
 
 void TestNumeric::numericValue_data()
@@ -236,6 +238,27 @@ void TestNumeric::shownLines()
     QFETCH(QString, caption);
     QFETCH(QStringList, lines);
     QCOMPARE(kalyxteron::shownLines(caption), lines);
+}
+
+void TestNumeric::captionWithin_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("room"); // in letters: every letter is one wide here
+    QTest::addColumn<QString>("shown");
+    const QString title = QStringLiteral("Απονομή διπλώματος") + QString(40, u' ') + QStringLiteral("1/6");
+    QTest::newRow("room for it all") << title << 61 << title;
+    QTest::newRow("blanks cut to fit") << title << 30 << "Απονομή διπλώματος         1/6";
+    QTest::newRow("no room: one blank") << title << 10 << "Απονομή διπλώματος 1/6";
+    QTest::newRow("longest run cut, short ones kept") << "a  b" + QString(9, u' ') + "c" << 8 << "a  b   c";
+    QTest::newRow("no run to cut") << "Αθήνα 2004" << 4 << "Αθήνα 2004";
+}
+
+void TestNumeric::captionWithin()
+{
+    QFETCH(QString, caption);
+    QFETCH(int, room);
+    QFETCH(QString, shown);
+    QCOMPARE(kalyxteron::captionWithin(caption, room, [](QStringView text) { return int(text.size()); }), shown);
 }
 
 QTEST_APPLESS_MAIN(TestNumeric)

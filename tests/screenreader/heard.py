@@ -231,7 +231,35 @@ def walk_practice():
     print("heard on opening the credits:", said)
 
 
+def extents(obj):
+    return obj.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+
+
+def check_full_screen_diploma():
+    """F11, through the window manager: the diploma fills the display, its fields grown with it."""
+    def pupil_field():
+        return find(application(), lambda o: o.name.startswith("Όνομα μαθητή") and o.getRole() == pyatspi.ROLE_TEXT)
+    window = wait_window("Απονομή")
+    before = extents(wait_for("the pupil's field", pupil_field))
+    root = subprocess.run(["xwininfo", "-root"], check=True, capture_output=True, text=True).stdout
+    screen = tuple(int(re.search(rf"{side}: +(\d+)", root).group(1)) for side in ("Width", "Height"))
+    keys("F11")
+    wait_for(f"the diploma to fill the display of {screen}",
+             lambda: (extents(window).width, extents(window).height) == screen)
+    grown = wait_for("the pupil's field to grow", lambda: extents(pupil_field()).width > 1.3 * before.width
+                     and extents(pupil_field()))
+    frame = extents(window)
+    expect(frame.x <= grown.x and grown.x + grown.width <= frame.x + frame.width
+           and frame.y <= grown.y and grown.y + grown.height <= frame.y + frame.height,
+           f"the pupil's field {grown} lies outside the full-screen diploma {frame}")
+    print(f"full screen: the diploma is {frame.width}x{frame.height}, the pupil's field {before.width} wide, "
+          f"now {grown.width}")
+    keys("F11")
+    wait_for("the diploma at its own size again", lambda: extents(pupil_field()).width == before.width)
+
+
 def walk_diploma_and_game(years):
+    check_full_screen_diploma()
     wait_window("Απονομή")
     for name in ("Όνομα σχολείου", "Όνομα μαθητή"):
         field = wait_for("the field " + name, lambda: find(application(), lambda o: o.name.startswith(name)

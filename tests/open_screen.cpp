@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Starts the program on any one of its screens, with the real desktop platform:
-//   open_screen SCREEN
+//   open_screen [--titles] SCREEN
 // so that a test from outside can reach a screen that takes a pupil a long way
 // (a diploma, and from it the game). Everything else is the program as it is.
 // On the game it writes "year: <year>" on standard output after each draw of a
 // mascot: the year a pupil would know, which the screen keeps out of sight.
+// With --titles it writes, once the screen is on the display, "caption: " and
+// the screen's caption, then "title: " and the title its window is given, and ends.
 #include "shell/application.h"
 #include "shell/navigation.h"
 #include "shell/screen.h"
@@ -17,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -39,9 +42,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     setUpApplication();
     app.setQuitOnLastWindowClosed(false); // as the program itself: no window for a moment at each hand-over
-    const QStringList args = QApplication::arguments();
+    QStringList args = QApplication::arguments();
+    const bool titles = args.removeAll(QStringLiteral("--titles")) > 0;
     if (args.size() != 2)
-        return fail(QStringLiteral("usage: open_screen SCREEN"));
+        return fail(QStringLiteral("usage: open_screen [--titles] SCREEN"));
     int id = 0;
     while (id < kScreenCount && screenName(ScreenId(id)) != args[1])
         ++id;
@@ -66,6 +70,20 @@ int main(int argc, char *argv[])
         });
     });
     watch.start(kWatchIntervalMs);
+
+    QTimer titleWatch;
+    QObject::connect(&titleWatch, &QTimer::timeout, [&titleWatch] {
+        Screen *screen = currentScreen();
+        const QWindow *window = screen ? screen->windowHandle() : nullptr;
+        if (!window || !window->isExposed())
+            return;
+        titleWatch.stop();
+        std::printf("caption: %s\ntitle: %s\n", qPrintable(screen->windowTitle()), qPrintable(window->title()));
+        std::fflush(stdout);
+        QApplication::quit();
+    });
+    if (titles)
+        titleWatch.start(kWatchIntervalMs);
 
     QTimer::singleShot(0, [id] { handOver(nullptr, ScreenId(id)); });
     return QApplication::exec();

@@ -22,10 +22,7 @@ namespace {
 class PrintableText : public QValidator {
 public:
     explicit PrintableText(FittingField *field) : QValidator(field), m_field(field) {}
-    State validate(QString &input, int &) const override
-    {
-        return m_field->printsWhole(input) ? Acceptable : Invalid;
-    }
+    State validate(QString &input, int &) const override { return m_field->takes(input) ? Acceptable : Invalid; }
 
 private:
     FittingField *m_field;
@@ -40,6 +37,19 @@ FittingField::FittingField(QWidget *parent) : QLineEdit(parent), m_face(font())
         m_held = text;
         fitText();
     });
+}
+
+bool FittingField::takes(const QString &edited)
+{
+    // Once a letter was refused, the field is full: a narrower one typed next is refused too,
+    // so that no letters are left out of the middle of a word.
+    const bool oneMore = edited.size() == m_held.size() + 1;
+    if (oneMore && m_fullAt == m_held)
+        return false;
+    const bool whole = printsWhole(edited);
+    if (!whole && oneMore)
+        m_fullAt = m_held;
+    return whole;
 }
 
 QString FittingField::printedPart(const QString &, const QString &edited) const

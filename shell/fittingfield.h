@@ -21,6 +21,9 @@ public:
     /// Whether the field, edited from what it held to hold this, would print whole at no less
     /// than the least printed size.
     bool printsWhole(const QString &edited) const;
+    /// Whether the field takes an edit: it must print whole, and it must not add a letter
+    /// where the field refused one already.
+    bool takes(const QString &edited);
     /// Sets the text's size for the field's room as it now stands.
     void fitText();
 
@@ -36,7 +39,8 @@ protected:
 
 private:
     QFont m_face;
-    QString m_held; // the text as it stood before the edit being checked
+    QString m_held;   // the text as it stood before the edit being checked
+    QString m_fullAt; // the text the field last refused a letter after
     bool m_fitting = false;
 };
 

@@ -112,10 +112,10 @@ void Screen::resizeEvent(QResizeEvent *event)
     fitCaptionToTitleBar();
 }
 
-// Qt's own title bars on Wayland centre the caption, in a face of their own size, and clip it
-// at both ends where it is wider than they are: there the run of blanks that pushes a screen's
-// mark to the right is cut to what the bar holds, so that the caption begins readable. The
-// screen's own caption (windowTitle(), what a screen reader is told) stays as it is.
+// Qt's own title bars on Wayland set the caption centred, in a face of their own size, and clip
+// what is wider than they are, which hides the mark or the beginning: there the run of blanks
+// that pushes a screen's mark to the right is cut to what the bar holds. The screen's own
+// caption (windowTitle(), what a screen reader is told) stays as it is.
 void Screen::fitCaptionToTitleBar()
 {
     constexpr int kTitlePixels = 14;       // the face of Qt's Wayland title bars

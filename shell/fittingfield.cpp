@@ -11,8 +11,6 @@
 #include <QFontMetricsF>
 #include <QValidator>
 
-#include <algorithm>
-
 namespace kalyxteron {
 
 namespace {
@@ -75,21 +73,8 @@ void FittingField::fitText()
     // it fitted it, running on beyond its edge where it did not.
     const bool blank = isBlank(text());
     QFont shown = m_face;
-    if (!blank || fittedAtDesign(*this)) {
-        // The faces come in whole pixel sizes: each try is at least a step smaller.
-        constexpr int kTries = 8;
-        constexpr double kLeastStep = 0.97;
-        const double least = blank ? 0.0 : leastPrintedShare(*this, m_face);
-        const int room = textRect(*this).width();
-        for (int attempt = 0; attempt < kTries && m_face.pointSizeF() > 0 && room > 0; ++attempt) {
-            const int needed = QFontMetrics(shown, this).horizontalAdvance(text());
-            const double now = shown.pointSizeF() / m_face.pointSizeF();
-            const double share = std::max(least, now * std::min(kLeastStep, double(room) / (needed + 1)));
-            if (needed <= room || share >= now)
-                break;
-            shown.setPointSizeF(m_face.pointSizeF() * share);
-        }
-    }
+    if (!blank || fittedAtDesign(*this))
+        shown = faceFittingText(*this, m_face, blank ? 0.0 : leastPrintedShare(*this, m_face));
     if (shown == font())
         return;
     m_fitting = true;

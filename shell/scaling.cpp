@@ -135,18 +135,10 @@ void remember(QWidget *control, bool placed)
 // no longer fits the room left inside it, its face is set smaller to fit.
 void keepFieldTextWhole(QLineEdit *field, bool fittedAtDesign)
 {
-    // Faces may come only in whole pixel sizes: each try is at least a step smaller.
-    constexpr int kTries = 8;
-    constexpr double kLeastStep = 0.97;
-    for (int attempt = 0; fittedAtDesign && attempt < kTries; ++attempt) {
-        const int needed = field->fontMetrics().horizontalAdvance(field->text());
-        const int room = textRect(*field).width();
-        if (needed <= room || room <= 0 || field->font().pointSizeF() <= 0)
-            return;
-        QFont font = field->font();
-        font.setPointSizeF(font.pointSizeF() * std::min(kLeastStep, double(room) / (needed + 1)));
-        field->setFont(font);
-    }
+    if (!fittedAtDesign)
+        return;
+    if (const QFont fitting = faceFittingText(*field, field->font(), 0.0); fitting != field->font())
+        field->setFont(fitting);
 }
 
 void scale(QWidget *control, double scale, bool placed)
@@ -231,6 +223,24 @@ void scaleControls(QWidget *area, double factor)
     }
     scale(area, factor, false);
     scaleChildren(area, factor);
+}
+
+QFont faceFittingText(const QLineEdit &field, const QFont &face, double least)
+{
+    // Faces may come only in whole pixel sizes: each try is at least a step smaller.
+    constexpr int kTries = 8;
+    constexpr double kLeastStep = 0.97;
+    const int room = textRect(field).width();
+    QFont shown = face;
+    for (int attempt = 0; attempt < kTries && face.pointSizeF() > 0 && room > 0; ++attempt) {
+        const int needed = QFontMetrics(shown, &field).horizontalAdvance(field.text());
+        const double now = shown.pointSizeF() / face.pointSizeF();
+        const double share = std::max(least, now * std::min(kLeastStep, double(room) / (needed + 1)));
+        if (needed <= room || share >= now)
+            break;
+        shown.setPointSizeF(face.pointSizeF() * share);
+    }
+    return shown;
 }
 
 bool fittedAtDesign(const QLineEdit &field)

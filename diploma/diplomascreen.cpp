@@ -218,11 +218,6 @@ void placeCentred(QWidget *widget, int centreX, int top, int width, int height)
     widget->setGeometry(centreX - width / 2, top, width, height);
 }
 
-bool onlyFullStops(const QString &text)
-{
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'.'; });
-}
-
 // The dotted line of a field is there to be written on: the first time the pupil puts text into
 // a field that holds only its full stops - typing, pasting, dropping, an input method - the full
 // stops give way to that text. After that the field is the pupil's, and nothing is removed.

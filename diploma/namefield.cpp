@@ -150,9 +150,14 @@ NameField::NameField(QWidget *parent, const char *name, int stops, const QString
     setCursorPosition(0);
 }
 
+bool onlyFullStops(QStringView text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'.'; });
+}
+
 bool NameField::isBlank(const QString &text) const
 {
-    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'.'; });
+    return !text.isEmpty() && onlyFullStops(text);
 }
 
 QString NameField::printedPart(const QString &before, const QString &edited) const

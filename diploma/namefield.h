@@ -6,6 +6,9 @@
 
 namespace kalyxteron {
 
+/// Whether a text holds nothing but full stops (an empty one included).
+bool onlyFullStops(QStringView text);
+
 // A diploma's field for a name, written on a dotted line: the field begins full
 // of full stops that the pupil types over. A screen reader hears what to type
 // there (its accessible name) and what has been typed, not the run of full stops.

@@ -33,6 +33,9 @@ FittingField::FittingField(QWidget *parent) : QLineEdit(parent), m_face(font())
     setValidator(new PrintableText(this));
     connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_held = text;
+        // Any change (a deletion, a paste, the program's own) ends the full state.
+        if (m_fullAt && *m_fullAt != text)
+            m_fullAt.reset();
         fitText();
     });
 }

@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QLineEdit>
 
+#include <optional>
+
 namespace kalyxteron {
 
 // A field for a name that is printed. A name longer than the field is shown smaller, so that
@@ -40,7 +42,7 @@ protected:
 private:
     QFont m_face;
     QString m_held;   // the text as it stood before the edit being checked
-    QString m_fullAt; // the text the field last refused a letter after
+    std::optional<QString> m_fullAt; // the text the field refused a letter after, while it holds it
     bool m_fitting = false;
 };
 

@@ -171,6 +171,8 @@ private slots:
     void aLongNameIsShownSmallerToShowMore();
     void dotsGiveWayToTheFirstTyping_data();
     void dotsGiveWayToTheFirstTyping();
+    void anEmptiedFieldTakesTypingAgain_data();
+    void anEmptiedFieldTakesTypingAgain();
     void timerWritesTheDate_data() { addDiplomaRows(); }
     void timerWritesTheDate();
     void printing_data() { addDiplomaRows(); }
@@ -404,6 +406,62 @@ void TestDiploma::dotsGiveWayToTheFirstTyping()
         QTest::keyClick(typed, Qt::Key_Backspace);
         typeKeys(typed, QStringLiteral("Ν"));
         QCOMPARE(typed->text(), QStringLiteral("Ν.."));
+    }
+    QCOMPARE(m_fake->log, QStringList());
+}
+
+void TestDiploma::anEmptiedFieldTakesTypingAgain_data()
+{
+    QTest::addColumn<QString>("way");
+    for (const char *way : {"cleared", "all selected, Delete", "all selected, Backspace", "Backspace to nothing",
+                            "Delete to nothing", "all cut", "pasted over, then emptied", "refused a key, then emptied"})
+        QTest::newRow(way) << QString::fromLatin1(way);
+}
+
+void TestDiploma::anEmptiedFieldTakesTypingAgain()
+{
+    QFETCH(QString, way);
+    for (const ScreenId id : {ScreenId::Diploma1, ScreenId::MascotDiploma}) {
+        open(id);
+        for (const char *name : {"txtschool", "Text2"}) {
+            QLineEdit *typed = field(name);
+            typed->setFocus();
+            if (way.startsWith(u"pasted")) {
+                typed->selectAll();
+                QApplication::clipboard()->setText(kSchool);
+                QTest::keyClick(typed, Qt::Key_V, Qt::ControlModifier);
+                QCOMPARE(typed->text(), kSchool);
+            } else if (way.startsWith(u"refused")) {
+                typed->selectAll();
+                for (int key = 0; key < 200; ++key) // far past what a line takes
+                    QTest::keyClick(typed, Qt::Key_W, Qt::ShiftModifier);
+                QVERIFY(typed->text().size() < 200);
+            }
+            if (way == u"cleared") {
+                typed->clear();
+            } else if (way.startsWith(u"all")) {
+                QTest::keyClick(typed, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(typed, way.endsWith(u"Delete") ? Qt::Key_Delete
+                                       : way.endsWith(u"cut")  ? Qt::Key_X
+                                                               : Qt::Key_Backspace,
+                                way.endsWith(u"cut") ? Qt::ControlModifier : Qt::NoModifier);
+            } else if (way.startsWith(u"Delete")) {
+                typed->home(false);
+                while (!typed->text().isEmpty())
+                    QTest::keyClick(typed, Qt::Key_Delete);
+            } else {
+                typed->end(false);
+                while (!typed->text().isEmpty())
+                    QTest::keyClick(typed, Qt::Key_Backspace);
+            }
+            QCOMPARE(typed->text(), QString());
+            // Typed keys, and a letter the input method composes.
+            QTest::keyClicks(typed, QStringLiteral("12"));
+            QInputMethodEvent composed;
+            composed.setCommitString(QStringLiteral("ά"));
+            QApplication::sendEvent(typed, &composed);
+            QCOMPARE(typed->text(), QStringLiteral("12ά"));
+        }
     }
     QCOMPARE(m_fake->log, QStringList());
 }

@@ -79,7 +79,14 @@ void Screen::openAtFittingSize()
     layout()->activate(); // the window's least size is the client area's new one
     resize(client.width(), client.height() + m_menuBarHeight);
     const QSize framed = size().grownBy(g_frame);
-    move(room.left() + (room.width() - framed.width()) / 2, room.top() + (room.height() - framed.height()) / 2);
+    const QPoint corner(room.left() + (room.width() - framed.width()) / 2,
+                        room.top() + (room.height() - framed.height()) / 2);
+    move(corner);
+    // That is where the frame goes, title bar and all. Before the window manager has framed the
+    // window, Qt takes a position for its inside (and an X window manager puts the title bar
+    // above the display) unless the window itself is told it is the frame's.
+    if (QWindow *window = windowHandle())
+        window->setFramePosition(corner);
 }
 
 bool Screen::eventFilter(QObject *watched, QEvent *event)

@@ -5,8 +5,13 @@
 #   . cups-pdf-printer.sh
 #   add_pdf_printer NAME            a cups-pdf printer, made the default; $pdf_folders is where
 #                                   cups-pdf writes its PDFs
+#   add_queue NAME DEVICE_URI       another queue, through the same driver, to another device
 #   wait_for_pdfs MARKER COUNT      waits for COUNT PDFs newer than MARKER, listed in $work/pdfs
-#   remove_pdf_printer              removes it and puts the previous default back
+#   remove_queue NAME               cancels its jobs and removes it
+#   remove_pdf_printer              removes it and every queue added, and puts back the server's
+#                                   default printer and the user's own choice of one as they were
+#   check_left_as_found             removes them, and fails unless the printers, the server's default
+#                                   and the user's choice are as they were before
 # Installs CUPS, cups-pdf and poppler's tools if they are missing and starts the CUPS server if
 # it is not running. Needs root (or password-less sudo), `say`, `die` and a scratch folder $work.
 cups_packages=(cups cups-client printer-driver-cups-pdf poppler-utils)
@@ -47,20 +52,42 @@ if ! lpstat -r 2>/dev/null | grep -q "is running"; then
 fi
 
 pdf_printer=
+queues=()
+printers_before=$(lpstat -v 2>/dev/null || true)
 previous_default=$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+# The user's own default (what `lpoptions -d` writes, in the home of whoever runs it), kept to be
+# put back as it was, or taken away again if there was none.
+lpoptions_file=$("${as_root[@]}" sh -c 'printf %s "$HOME"')/.cups/lpoptions
+lpoptions_saved=$work/lpoptions.saved
+lpoptions_folder_made=false
+if "${as_root[@]}" test -e "$lpoptions_file"; then
+    "${as_root[@]}" cat "$lpoptions_file" >"$lpoptions_saved"
+elif ! "${as_root[@]}" test -d "$(dirname "$lpoptions_file")"; then
+    lpoptions_folder_made=true
+fi
+pdf_model=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF_opt\.ppd/ { print $1; exit }')
+[ -n "$pdf_model" ] || pdf_model=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
+
+# A queue through the cups-pdf driver (pdftocairo turns the PDF that the program sends into
+# PostScript with its text kept as text, Debian's advice for cups-pdf queues; Ghostscript's level 2
+# PostScript would turn every page with a translucent touch into one bitmap).
+add_queue() {
+    local err
+    if ! err=$("${as_root[@]}" lpadmin -p "$1" -E -v "$2" -m "$pdf_model" \
+        -o pdftops-renderer-default=pdftocairo 2>&1); then
+        die "could not add $1: $err"
+    fi
+    [ "$1" = "$pdf_printer" ] || queues+=("$1")
+}
+
+remove_queue() {
+    "${as_root[@]}" cancel -a "$1" 2>/dev/null || true
+    "${as_root[@]}" lpadmin -x "$1" 2>/dev/null || true
+}
 
 add_pdf_printer() {
     pdf_printer=$1
-    local model err
-    model=$(lpinfo -m 2>/dev/null | awk '/CUPS-PDF_opt\.ppd/ { print $1; exit }')
-    [ -n "$model" ] || model=lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
-    # pdftocairo turns the PDF that the program sends into PostScript for cups-pdf with its text
-    # kept as text (Debian's advice for cups-pdf queues); Ghostscript's level 2 PostScript would
-    # turn every page with a translucent touch into one bitmap.
-    if ! err=$("${as_root[@]}" lpadmin -p "$pdf_printer" -E -v cups-pdf:/ -m "$model" \
-        -o pdftops-renderer-default=pdftocairo 2>&1); then
-        die "could not add $pdf_printer: $err"
-    fi
+    add_queue "$pdf_printer" cups-pdf:/
     "${as_root[@]}" lpadmin -d "$pdf_printer"
     "${as_root[@]}" lpoptions -d "$pdf_printer" >/dev/null
     lpstat -d | grep -q ": $pdf_printer\$" || die "$pdf_printer did not become the default printer"
@@ -81,12 +108,31 @@ add_pdf_printer() {
 
 remove_pdf_printer() {
     [ -n "$pdf_printer" ] || return 0
-    "${as_root[@]}" lpadmin -x "$pdf_printer" 2>/dev/null || true
+    local queue
+    for queue in "${queues[@]}" "$pdf_printer"; do remove_queue "$queue"; done
+    queues=()
     if [ -n "$previous_default" ] && [ "$previous_default" != "$pdf_printer" ]; then
         "${as_root[@]}" lpadmin -d "$previous_default" 2>/dev/null || true
-        "${as_root[@]}" lpoptions -d "$previous_default" >/dev/null 2>&1 || true
+    fi
+    if [ -f "$lpoptions_saved" ]; then
+        "${as_root[@]}" cp "$lpoptions_saved" "$lpoptions_file"
+    else
+        "${as_root[@]}" rm -f "$lpoptions_file"
+        ! $lpoptions_folder_made || "${as_root[@]}" rmdir "$(dirname "$lpoptions_file")" 2>/dev/null || true
     fi
     pdf_printer=
+}
+
+check_left_as_found() {
+    remove_pdf_printer
+    [ "$(lpstat -v 2>/dev/null || true)" = "$printers_before" ] || die "the printers are not as they were"
+    [ "$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')" = "$previous_default" ] ||
+        die "the server's default printer is not as it was"
+    if [ -f "$lpoptions_saved" ]; then
+        "${as_root[@]}" cmp -s "$lpoptions_saved" "$lpoptions_file" || die "$lpoptions_file is not as it was"
+    else
+        ! "${as_root[@]}" test -e "$lpoptions_file" || die "$lpoptions_file was left behind"
+    fi
 }
 
 # The PDFs cups-pdf wrote since the marker file, oldest first, once the queue is empty and

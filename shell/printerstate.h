@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // What the print server says of the default printer before a diploma is sent to it. Qt reports
 // a CUPS queue that rejects jobs as idle, and would wait on a server that does not answer; the
 // server is asked here, within a moment, so that the pupil is always told what happened.
@@ -22,10 +24,16 @@ enum class PrinterReadiness {
 
 struct PrinterState {
     PrinterReadiness readiness = PrinterReadiness::Unknown;
-    QString name; // the default printer's, where there is one
+    QString name;         // the default printer's, where there is one
+    bool stopped = false; // paused: its jobs wait in its queue until it is started again
+    QString device;       // where the server sends its jobs (a device URI), where it says
 };
 
 /// Asks the print server about the default printer, waiting at most `timeoutMs`.
 PrinterState defaultPrinterState(int timeoutMs);
+
+/// Whether the printer at a device URI takes a connection within `timeoutMs`: false for a printer
+/// that is switched off or out of reach; nothing where that cannot be asked (a printer on USB).
+std::optional<bool> deviceAnswers(const QString &device, int timeoutMs);
 
 } // namespace kalyxteron

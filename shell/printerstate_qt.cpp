@@ -11,4 +11,9 @@ PrinterState defaultPrinterState(int)
     return {};
 }
 
+std::optional<bool> deviceAnswers(const QString &, int)
+{
+    return std::nullopt;
+}
+
 } // namespace kalyxteron

@@ -9,6 +9,7 @@
 #include "shell/printerstate.h"
 #include "shell/screen.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStyle>
 
@@ -32,6 +34,7 @@ namespace kalyxteron {
 namespace {
 
 constexpr int kPrintServerTimeoutMs = 1500; // the most a pupil waits for the print server to answer
+constexpr int kDeviceTimeoutMs = 2500;      // and for the printer itself, on the network, to answer
 constexpr int kPdfResolution = 1200;          // dots per inch, as a high-resolution printer's
 constexpr QMarginsF kPdfMargins{10, 10, 10, 10}; // points, as Qt's own PDF pages have
 constexpr double kPointsPerInch = 72;
@@ -283,76 +286,128 @@ QString fallbackPdfPath(const QString &folder, const QDateTime &when)
     return path;
 }
 
-bool saveFormAsPdf(QWidget *area, const QString &path)
+bool saveFormAsPdf(QWidget *area, const QString &path, bool ownerOnly)
 {
-    // Written by Qt's PDF writer, not by a QPrinter: making a QPrinter asks the print server for
-    // its default printer, and waits as long as a server that does not answer keeps it.
-    QPdfWriter pdf(path);
-    pdf.setResolution(kPdfResolution);
-    pdf.setPageLayout(keptPage());
-    pdf.setTitle(documentName(area));
-    pdf.setCreator(QString::fromLatin1(kApplicationTitle));
-    QPainter painter;
-    if (!painter.begin(&pdf))
+    // The page is made in memory first: a full disk or a quota takes part of a file, and a write
+    // that stops short is told only by the count it returns.
+    QByteArray page;
+    {
+        QBuffer buffer(&page);
+        buffer.open(QIODevice::WriteOnly);
+        // Written by Qt's PDF writer, not by a QPrinter: making a QPrinter asks the print server
+        // for its default printer, and waits as long as a server that does not answer keeps it.
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(kPdfResolution);
+        pdf.setPageLayout(keptPage());
+        pdf.setTitle(documentName(area));
+        pdf.setCreator(QString::fromLatin1(kApplicationTitle));
+        QPainter painter;
+        if (!painter.begin(&pdf) || !paintForm(painter, area, pdf.pageLayout().paintRectPixels(pdf.resolution()).size()))
+            return false;
+    }
+    // Written beside its name and moved there only once it is whole.
+    QSaveFile file(path);
+    if (page.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    return paintForm(painter, area, pdf.pageLayout().paintRectPixels(pdf.resolution()).size())
-           && QFileInfo(path).size() > 0;
+    if ((ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) ||
+        file.write(page) != page.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit() && QFileInfo(path).size() == page.size();
 }
+
+namespace {
+
+// What the pupil is told when the diploma is not on its way to paper: why, and where it was kept.
+QString toldWhy(QWidget *area, const QString &why)
+{
+    const KeptPdf kept = keepAsPdf(area);
+    if (kept.path.isEmpty())
+        return why + QString::fromUtf8(kNotKeptAsPdf).arg(QDir::toNativeSeparators(kept.folder));
+    return why + QString::fromUtf8(kKeptAsPdf).arg(QDir::toNativeSeparators(kept.path)) +
+           (kept.temporary ? QString::fromUtf8(kTemporaryFolderNote) : QString());
+}
+
+// The same for a diploma waiting in a printer's queue: it is kept as well, in case it never prints.
+QString toldWaiting(QWidget *area, const QString &why)
+{
+    const KeptPdf kept = keepAsPdf(area);
+    if (kept.path.isEmpty())
+        return why + QString::fromUtf8(kNotAlsoKeptAsPdf).arg(QDir::toNativeSeparators(kept.folder));
+    return why + QString::fromUtf8(kAlsoKeptAsPdf).arg(QDir::toNativeSeparators(kept.path)) +
+           (kept.temporary ? QString::fromUtf8(kTemporaryFolderNote) : QString());
+}
+
+QString toldNoPrinter(QWidget *area)
+{
+    const KeptPdf kept = keepAsPdf(area);
+    if (kept.path.isEmpty())
+        return QString::fromUtf8(kSaveFailedMessage).arg(QDir::toNativeSeparators(kept.folder));
+    return QString::fromUtf8(kNoPrinterReason) + QString::fromUtf8(kKeptAsPdf).arg(QDir::toNativeSeparators(kept.path)) +
+           (kept.temporary ? QString::fromUtf8(kTemporaryFolderNote) : QString());
+}
+
+} // namespace
 
 QString printOnDefaultPrinter(QWidget *form)
 {
     QWidget *area = clientAreaOf(form);
-    const QString notKept = QString::fromUtf8(kKeepFailedMessage);
     // The print server first, within a moment: Qt would wait on one that does not answer.
     const PrinterState state = defaultPrinterState(kPrintServerTimeoutMs);
     switch (state.readiness) {
     case PrinterReadiness::NotAnswering:
-        return keepAsPdf(area, QString::fromUtf8(kPrintServerSilentMessage), notKept);
+        return toldWhy(area, QString::fromUtf8(kPrintServerSilentReason));
     case PrinterReadiness::Missing:
-        return keepAsPdf(area, QString::fromUtf8(kPrinterMissingMessage), notKept);
+        return toldWhy(area, QString::fromUtf8(kPrinterMissingReason));
     case PrinterReadiness::Rejecting:
-        return keepAsPdf(area, QString::fromUtf8(kPrinterRejectsMessage).arg(state.name), notKept);
+        return toldWhy(area, QString::fromUtf8(kPrinterRejectsReason).arg(state.name));
     case PrinterReadiness::NoServer:
     case PrinterReadiness::NoDefault:
-        return keepAsPdf(area, QString::fromUtf8(kSavedAsPdfMessage), QString::fromUtf8(kSaveFailedMessage));
+        return toldNoPrinter(area);
     case PrinterReadiness::Unknown:
     case PrinterReadiness::Ready:
         break;
     }
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (defaultPrinter.isNull())
-        return keepAsPdf(area, QString::fromUtf8(kSavedAsPdfMessage), QString::fromUtf8(kSaveFailedMessage));
+        return toldNoPrinter(area);
+    // A printer switched off or out of reach takes the job into its queue and keeps trying.
+    const bool silent = !state.device.isEmpty() && deviceAnswers(state.device, kDeviceTimeoutMs) == false;
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(documentName(area));
     printer.setCreator(QString::fromLatin1(kApplicationTitle));
     if (!paintFormOnPrinter(area, printer))
-        return QString::fromUtf8(kPrintFailedMessage);
-    if (printerIsStopped(defaultPrinter.printerName()))
-        return QString::fromUtf8(kPrinterStoppedMessage);
+        return toldWhy(area, QString::fromUtf8(kPrintFailedReason));
+    if (state.stopped || printerIsStopped(defaultPrinter.printerName()))
+        return toldWaiting(area, QString::fromUtf8(kPrinterStoppedReason));
+    if (silent)
+        return toldWaiting(area, QString::fromUtf8(kPrinterSilentReason).arg(defaultPrinter.printerName()));
     return QString();
 }
 
-QString keepAsPdf(QWidget *area, const QString &kept, const QString &failed)
+KeptPdf keepAsPdf(QWidget *area)
 {
     // Where the pupil's documents are; where that cannot be written, the home folder, and at
     // last the temporary folder, which the message says to copy it from.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString temporary = QDir::tempPath();
+    KeptPdf kept{.path = QString(), .folder = documents.isEmpty() ? QDir::homePath() : documents};
     for (const QString &folder : {documents, QDir::homePath(), temporary}) {
         if (folder.isEmpty() || !QDir().mkpath(folder))
             continue;
+        const bool shared = folder == temporary && folder != documents && folder != QDir::homePath();
         const QString path = fallbackPdfPath(folder, QDateTime::currentDateTime());
-        if (!saveFormAsPdf(area, path)) {
-            QFile::remove(path);
-            continue;
+        // In a folder every user can look into, a child's name is for the child's eyes only.
+        if (saveFormAsPdf(area, path, shared)) {
+            kept.path = path;
+            kept.temporary = shared;
+            return kept;
         }
-        QString message = kept.arg(QDir::toNativeSeparators(path));
-        if (folder == temporary && folder != documents && folder != QDir::homePath())
-            message += QString::fromUtf8(kTemporaryFolderNote);
-        return message;
     }
-    return failed.arg(QDir::toNativeSeparators(documents.isEmpty() ? QDir::homePath() : documents));
+    return kept;
 }
 
 } // namespace kalyxteron

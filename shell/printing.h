@@ -22,10 +22,16 @@ namespace kalyxteron {
 /// none. Returns what the pupil is to be told, or nothing when the page is on its way.
 QString printOnDefaultPrinter(QWidget *form);
 
+/// A client area kept as a PDF, or where it should have gone.
+struct KeptPdf {
+    QString path;           // the file, once it is whole on disk; empty if it could be kept nowhere
+    QString folder;         // the documents folder, where it was to go
+    bool temporary = false; // kept in the temporary folder, which may be emptied
+};
+
 /// Keeps a client area as a PDF in the user's documents folder, else the home folder, else the
-/// temporary folder. Returns the message that says why and where (`kept`, with the path for its
-/// last %-argument), or that it could not be kept (`failed`, with the documents folder for %1).
-QString keepAsPdf(QWidget *area, const QString &kept, const QString &failed);
+/// temporary folder, where only its user may read it.
+KeptPdf keepAsPdf(QWidget *area);
 
 /// Where a page of this size shows a form of that size: as large as the page
 /// allows, in its own proportions, centred.
@@ -58,8 +64,9 @@ bool paintFormOnPrinter(QWidget *area, QPrinter &printer);
 /// date and time, numbered if a file of that name is already there.
 QString fallbackPdfPath(const QString &folder, const QDateTime &when);
 
-/// Saves the form's client area as a one-page landscape PDF. Returns false if
-/// the file could not be written.
-bool saveFormAsPdf(QWidget *area, const QString &path);
+/// Saves the form's client area as a one-page landscape PDF. Returns true once the file is whole
+/// on disk under that name (written to a file beside it, then moved there); on any failure nothing
+/// is left there. With `ownerOnly`, only the user may read it.
+bool saveFormAsPdf(QWidget *area, const QString &path, bool ownerOnly = false);
 
 } // namespace kalyxteron

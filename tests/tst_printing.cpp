@@ -45,6 +45,12 @@ QString poppler(const QString &tool, const QStringList &args)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// What the pupil is told before the path of a PDF kept for want of a printer.
+QString keptIntro()
+{
+    return QString::fromUtf8(kNoPrinterReason) + QString::fromUtf8(kKeptAsPdf).section(u'%', 0, 0);
+}
+
 QString pageText(const QString &pdf)
 {
     return poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -317,7 +323,7 @@ void TestPrinting::noPrinterSavesInTheDocumentsFolder()
     choose("ektiposi");
 
     QCOMPARE(boxes.texts.size(), 1);
-    const QString intro = QString::fromUtf8(kSavedAsPdfMessage).section(u'%', 0, 0);
+    const QString intro = keptIntro();
     QVERIFY2(boxes.texts.front().startsWith(intro), qPrintable(boxes.texts.front()));
     const QString path = boxes.texts.front().mid(intro.size());
     QVERIFY2(QFileInfo::exists(path), qPrintable(path));
@@ -369,11 +375,14 @@ void TestPrinting::unwritableHomeKeepsThePdfInTheTemporaryFolder()
     const QString told = boxes.texts.front();
     if (temporaryWritable) {
         // Where it was kept, and that the folder is one to copy it from.
-        const QString intro = QString::fromUtf8(kSavedAsPdfMessage).section(u'%', 0, 0);
+        const QString intro = keptIntro();
         QVERIFY2(told.startsWith(intro) && told.endsWith(QString::fromUtf8(kTemporaryFolderNote)), qPrintable(told));
         const QString path = told.mid(intro.size()).section(u'\n', 0, 0);
         QCOMPARE(QFileInfo(path).absolutePath(), QDir(temporary).absolutePath());
         QVERIFY(pageText(path).contains(kPupil));
+        // Other users of the machine see the temporary folder: the child's name is not theirs to read.
+        QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+                 QFile::Permissions());
     } else {
         const QString intro = QString::fromUtf8(kSaveFailedMessage).section(u'%', 0, 0);
         QVERIFY2(told.startsWith(intro), qPrintable(told));
@@ -390,7 +399,7 @@ QString TestPrinting::printKept(BoxCloser &boxes)
     choose("ektiposi");
     if (boxes.texts.size() != before + 1)
         return QString();
-    const QString intro = QString::fromUtf8(kSavedAsPdfMessage).section(u'%', 0, 0);
+    const QString intro = keptIntro();
     return boxes.texts.back().startsWith(intro) ? boxes.texts.back().mid(intro.size()) : QString();
 }
 

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/console.h"
-#include "shell/application.h"
-#include "shell/commandline.h"
-#include "shell/navigation.h"
+#include "shell/widgets/application.h"
+#include "shell/logic/commandline.h"
+#include "shell/widgets/navigation.h"
 
 #include <QApplication>
 

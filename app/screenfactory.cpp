@@ -3,9 +3,9 @@
 
 #include "diploma/diplomascreen.h"
 #include "game/gamescreen.h"
-#include "shell/homescreen.h"
-#include "shell/instructionsscreen.h"
-#include "shell/navigation.h"
+#include "home/homescreen.h"
+#include "home/instructionsscreen.h"
+#include "shell/widgets/navigation.h"
 #include "practice/practicescreen.h"
 
 namespace kalyxteron {

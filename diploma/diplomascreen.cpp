@@ -5,10 +5,10 @@
 
 #include "assets/pictures.h"
 #include "diploma/namefield.h"
-#include "shell/controls.h"
-#include "shell/navigation.h"
-#include "shell/palette.h"
-#include "shell/picturebox.h"
+#include "shell/widgets/controls.h"
+#include "shell/widgets/navigation.h"
+#include "shell/appearance/palette.h"
+#include "shell/widgets/picturebox.h"
 #include "shell/platform.h"
 
 #include <QDropEvent>

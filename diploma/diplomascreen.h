@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/screen.h"
+#include "shell/widgets/screen.h"
 
 class QLabel;
 class QLineEdit;

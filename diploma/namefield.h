@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/fittingfield.h"
+#include "shell/widgets/fittingfield.h"
 
 namespace kalyxteron {
 

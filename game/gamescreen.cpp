@@ -3,16 +3,16 @@
 
 #include "game/gamescreen.h"
 
-#include "game/gametables.h"
+#include "game/rules/gametables.h"
 #include "practice/feedback.h"
-#include "shell/announcement.h"
-#include "shell/controls.h"
-#include "shell/draw.h"
-#include "shell/navigation.h"
-#include "shell/numeric.h"
-#include "shell/overflow.h"
-#include "shell/palette.h"
-#include "shell/picturebox.h"
+#include "shell/widgets/announcement.h"
+#include "shell/widgets/controls.h"
+#include "shell/logic/randomdraw.h"
+#include "shell/widgets/navigation.h"
+#include "shell/logic/numeric.h"
+#include "shell/widgets/overflow.h"
+#include "shell/appearance/palette.h"
+#include "shell/widgets/picturebox.h"
 #include "shell/platform.h"
 
 #include <QFrame>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "assets/pictures.h"
-#include "shell/screen.h"
+#include "shell/widgets/screen.h"
 
 #include <array>
 

@@ -3,8 +3,8 @@
 
 #include "practice/feedback.h"
 
-#include "practice/feedbacktables.h"
-#include "shell/draw.h"
+#include "practice/rules/feedbacktables.h"
+#include "shell/logic/randomdraw.h"
 
 #include <QAccessible>
 #include <QLabel>

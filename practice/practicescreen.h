@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "practice/arithmetic.h"
-#include "practice/judge.h"
-#include "practice/problems.h"
-#include "shell/screen.h"
+#include "practice/rules/arithmetic.h"
+#include "practice/rules/judge.h"
+#include "practice/rules/problems.h"
+#include "shell/widgets/screen.h"
 
 #include <array>
 #include <optional>

@@ -3,7 +3,7 @@
 
 #include "fakeplatform.h"
 
-#include "shell/screen.h"
+#include "shell/widgets/screen.h"
 
 #include <QAction>
 #include <QApplication>

@@ -13,10 +13,10 @@
 // not stay open as typed. With --expect-kept BEGINNING it fails unless the one
 // message box begins so and names a PDF that was kept, whose path it writes as
 // "kept: <path>". It writes how long printing took as "took: <milliseconds>".
-#include "shell/application.h"
-#include "shell/navigation.h"
-#include "shell/screen.h"
-#include "shell/screenid.h"
+#include "shell/widgets/application.h"
+#include "shell/widgets/navigation.h"
+#include "shell/widgets/screen.h"
+#include "shell/logic/screenid.h"
 
 #include <QAction>
 #include <QApplication>

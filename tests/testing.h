@@ -4,8 +4,8 @@
 #pragma once
 
 #include "fakeplatform.h"
-#include "shell/navigation.h"
-#include "shell/screen.h"
+#include "shell/widgets/navigation.h"
+#include "shell/widgets/screen.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "practice/feedbacktables.h"
-#include "shell/application.h"
+#include "practice/rules/feedbacktables.h"
+#include "shell/widgets/application.h"
 #include "testing.h"
 
 #include <QAccessible>

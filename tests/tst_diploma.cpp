@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "assets/pictures.h"
-#include "shell/fittingfield.h"
-#include "shell/picturebox.h"
-#include "shell/printing.h"
+#include "shell/widgets/fittingfield.h"
+#include "shell/widgets/picturebox.h"
+#include "shell/printing/printing.h"
 #include "testing.h"
 
 #include <QClipboard>

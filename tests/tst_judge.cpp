@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "practice/judge.h"
+#include "practice/rules/judge.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/blankruns.h"
-#include "shell/numeric.h"
+#include "shell/logic/blankruns.h"
+#include "shell/logic/numeric.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/printing.h"
-#include "shell/fittingfield.h"
-#include "shell/messages.h"
+#include "shell/printing/printing.h"
+#include "shell/widgets/fittingfield.h"
+#include "shell/logic/messages.h"
 #include "testing.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "practice/problems.h"
-#include "shell/draw.h"
+#include "practice/rules/problems.h"
+#include "shell/logic/randomdraw.h"
 
 #include <QTest>
 

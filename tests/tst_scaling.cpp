@@ -5,7 +5,7 @@
 // maximised window on a classroom panel, with nothing out of place and every text whole.
 #include "testing.h"
 
-#include "shell/screenid.h"
+#include "shell/logic/screenid.h"
 
 #include <QAbstractButton>
 #include <QHash>

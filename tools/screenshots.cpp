@@ -10,10 +10,10 @@
 //   screenshots OUTPUT_FOLDER --maximised 1920x1080
 // shows each window maximised on a desktop of that size, under its title bar.
 #include "tools/quietplatform.h"
-#include "shell/navigation.h"
+#include "shell/widgets/navigation.h"
 #include "shell/platform.h"
-#include "shell/screen.h"
-#include "shell/application.h"
+#include "shell/widgets/screen.h"
+#include "shell/widgets/application.h"
 
 #include <QAbstractButton>
 #include <QApplication>

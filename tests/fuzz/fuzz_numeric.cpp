@@ -3,7 +3,7 @@
 
 // libFuzzer target: the reading of a typed text as a number, and its 16-bit
 // conversion, against a simple model written separately here.
-#include "shell/numeric.h"
+#include "shell/logic/numeric.h"
 
 #include <QString>
 

@@ -14,13 +14,13 @@
 #include "tools/quietplatform.h"
 #include "figures.h"
 
-#include "shell/application.h"
-#include "shell/desktopplatform.h"
-#include "shell/printing.h"
-#include "shell/navigation.h"
-#include "shell/picturebox.h"
+#include "shell/widgets/application.h"
+#include "shell/desktop/desktopplatform.h"
+#include "shell/printing/printing.h"
+#include "shell/widgets/navigation.h"
+#include "shell/widgets/picturebox.h"
 #include "shell/platform.h"
-#include "shell/screen.h"
+#include "shell/widgets/screen.h"
 
 #include <QAbstractButton>
 #include <QApplication>

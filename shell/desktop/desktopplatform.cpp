@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 The Kalyxteron authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "shell/desktop/desktopplatform.h"
+
+#include "shell/desktop/chime.h"
+#include "shell/widgets/controls.h"
+#include "shell/logic/messages.h"
+#include "shell/printing/printing.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QScreen>
+#include <QDate>
+#include <QLocale>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QTime>
+
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <cstdint>
+
+namespace kalyxteron {
+
+namespace {
+
+constexpr double kMillisecondsPerSecond = 1000.0;
+constexpr double kSecondsPerDay = 86400.0;
+constexpr int kMantissaBits = 53;
+constexpr int kMessageBoxPointSize = 14;
+// The last beep before the program ends is heard to its end, if the sound server answers in time.
+constexpr std::chrono::milliseconds kLastBeepWait{500};
+
+QWidget *visibleScreen()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    const auto it = std::find_if(windows.begin(), windows.end(), [](QWidget *w) {
+        return w->isVisible() && qobject_cast<QMainWindow *>(w);
+    });
+    return it == windows.end() ? nullptr : *it;
+}
+
+} // namespace
+
+void DesktopPlatform::messageBox(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok,
+                    visibleScreen());
+    // Large enough for young readers, whatever the desktop's default size.
+    box.setFont(plainFont(kMessageBoxPointSize));
+    box.exec();
+}
+
+DesktopPlatform::DesktopPlatform() = default;
+DesktopPlatform::~DesktopPlatform() = default;
+
+void DesktopPlatform::beep()
+{
+    // Made at the first beep: starting the program costs no time with the sound server.
+    if (!m_chime)
+        m_chime = std::make_unique<Chime>();
+    m_chime->ring();
+}
+
+void DesktopPlatform::endProgram()
+{
+    // A beep just asked for (the exit's own) would be cut off by the end of the program.
+    if (m_chime)
+        m_chime->finish(kLastBeepWait);
+    // Hiding (not closing) sends no close events, so no handler of any screen runs.
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows)
+        w->hide();
+    QCoreApplication::exit(0);
+}
+
+void DesktopPlatform::printForm(QWidget *form)
+{
+    if (const QString outcome = printOnDefaultPrinter(form); !outcome.isEmpty())
+        messageBox(outcome);
+}
+
+double DesktopPlatform::secondsSinceMidnight()
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / kMillisecondsPerSecond;
+}
+
+double DesktopPlatform::dayFraction()
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / int(kMillisecondsPerSecond) / kSecondsPerDay;
+}
+
+QString DesktopPlatform::shortDate()
+{
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+void DesktopPlatform::randomize(double seed)
+{
+    // The same clock value gives the same sequence, as a reseed should.
+    const auto bits = std::bit_cast<std::uint64_t>(seed);
+    std::seed_seq sequence{std::uint32_t(bits), std::uint32_t(bits >> 32)};
+    m_generator.seed(sequence);
+}
+
+double DesktopPlatform::rnd()
+{
+    return double(m_generator() >> (64 - kMantissaBits)) * (1.0 / double(std::uint64_t{1} << kMantissaBits));
+}
+
+QRect DesktopPlatform::availableArea()
+{
+    // The display the pupil is working on: the one under the pointer.
+    const QScreen *display = QGuiApplication::screenAt(QCursor::pos());
+    if (!display)
+        display = QGuiApplication::primaryScreen();
+    return display ? display->availableGeometry() : QRect();
+}
+
+} // namespace kalyxteron

@@ -5,16 +5,14 @@
 
 #include "assets/pictures.h"
 #include "diploma/namefield.h"
+#include "shell/appearance/faces.h"
 #include "shell/widgets/controls.h"
 #include "shell/widgets/navigation.h"
 #include "shell/appearance/palette.h"
 #include "shell/widgets/picturebox.h"
 #include "shell/platform.h"
 
-#include <QDropEvent>
 #include <QFontMetrics>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -218,69 +216,6 @@ void placeCentred(QWidget *widget, int centreX, int top, int width, int height)
     widget->setGeometry(centreX - width / 2, top, width, height);
 }
 
-// The dotted line of a field is there to be written on: the first time the pupil puts text into
-// a field that holds only its full stops - typing, pasting, dropping, an input method - the full
-// stops give way to that text. After that the field is the pupil's, and nothing is removed.
-class DottedLine : public QObject {
-public:
-    explicit DottedLine(QLineEdit *field) : QObject(field), m_field(field)
-    {
-        field->installEventFilter(this);
-        connect(field, &QLineEdit::textEdited, this, &DottedLine::edited);
-    }
-
-protected:
-    // The pupil edits a field while it handles one of these events: note what it held before.
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        static constexpr std::array kEditing{QEvent::KeyPress, QEvent::InputMethod, QEvent::Drop,
-                                             QEvent::MouseButtonRelease, QEvent::ContextMenu};
-        if (watched != m_field || m_written ||
-            std::find(kEditing.begin(), kEditing.end(), event->type()) == kEditing.end())
-            return false;
-        m_before = m_field->text();
-        m_replaced = int(m_field->selectedText().size());
-        m_editStart = m_field->hasSelectedText() ? m_field->selectionStart() : m_field->cursorPosition();
-        m_typing = false;
-        if (event->type() == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            constexpr auto kCommandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-            m_typing = !key->text().isEmpty() && key->text().front().isPrint() && !(key->modifiers() & kCommandKeys);
-        } else if (event->type() == QEvent::InputMethod) {
-            m_typing = !static_cast<QInputMethodEvent *>(event)->commitString().isEmpty();
-        } else if (event->type() == QEvent::Drop) {
-            m_editStart = m_field->cursorPositionAt(static_cast<QDropEvent *>(event)->position().toPoint());
-            m_replaced = 0;
-        }
-        return false;
-    }
-
-private:
-    void edited(const QString &text)
-    {
-        if (m_written || !onlyFullStops(m_before))
-            return;
-        // The edit replaced what was selected (or nothing) at the start noted with what was put there.
-        const int after = m_editStart + m_replaced;
-        const qsizetype putLength = text.size() - (m_before.size() - m_replaced);
-        if (putLength <= 0 || !text.startsWith(m_before.left(m_editStart)) || !text.endsWith(m_before.mid(after)))
-            return;
-        const QString put = text.mid(m_editStart, putLength);
-        // Full stops that are not typed (an undone deletion, a drag along the line) are the line's own.
-        if (onlyFullStops(put) && !m_typing)
-            return;
-        m_written = true;
-        m_field->setText(put);
-    }
-
-    QLineEdit *m_field;
-    QString m_before;
-    int m_editStart = 0;
-    int m_replaced = 0;
-    bool m_typing = false;
-    bool m_written = false;
-};
-
 QLineEdit *typedField(QWidget *parent, const char *name, int stops, const QFont &font, QColor colour,
                       const QString &whatToType)
 {
@@ -289,7 +224,6 @@ QLineEdit *typedField(QWidget *parent, const char *name, int stops, const QFont 
     field->setFont(font);
     field->setTextMargins(kTextPadding, 0, kTextPadding, 0);
     setColours(field, colour, kTextSurface);
-    new DottedLine(field);
     return field;
 }
 
@@ -298,7 +232,7 @@ QLineEdit *typedField(QWidget *parent, const char *name, int stops, const QFont 
 DiplomaScreen::DiplomaScreen(ScreenId id)
     : Screen(id, captionOf(designOf(id)), designOf(id).clientSize), m_design(designOf(id))
 {
-    setColours(client(), Qt::black, kDiplomaSurface);
+    setColours(clientArea(), Qt::black, kDiplomaSurface);
     buildFrame();
     buildTexts();
     if (m_design.artwork == Artwork::Sports)
@@ -330,7 +264,7 @@ void DiplomaScreen::buildFrame()
         {kFrameInset, kFrameInset, thickness, rise},                      // left
     }};
     for (std::size_t i = 0; i < sides.size(); ++i) {
-        auto *line = new QWidget(client());
+        auto *line = new QWidget(clientArea());
         line->setObjectName(QStringLiteral("Line%1").arg(i + 1));
         line->setGeometry(sides[i]);
         setColours(line, m_design.frameColour, m_design.frameColour);
@@ -339,7 +273,7 @@ void DiplomaScreen::buildFrame()
 
 void DiplomaScreen::buildTexts()
 {
-    QWidget *area = client();
+    QWidget *area = clientArea();
     const QSize size = m_design.clientSize;
     const int centreX = size.width() / 2;
     const bool sports = m_design.artwork == Artwork::Sports;
@@ -405,7 +339,7 @@ void DiplomaScreen::buildTexts()
 
 void DiplomaScreen::buildSports()
 {
-    QWidget *area = client();
+    QWidget *area = clientArea();
     const QSize size = m_design.clientSize;
     const int right = size.width() - kMargin - kSportPicture.width();
     const int bottom = size.height() - kMargin - kSportNameHeight - kSportNameGap - kSportPicture.height();
@@ -429,7 +363,7 @@ void DiplomaScreen::buildSports()
 
 void DiplomaScreen::buildMascots()
 {
-    QWidget *area = client();
+    QWidget *area = clientArea();
     const QSize size = m_design.clientSize;
     const auto *centre = area->findChild<QWidget *>(QLatin1String(m_design.centreBox));
     const int gridWidth = 2 * kMascotPicture.width() + kMascotGap;
@@ -474,7 +408,7 @@ void DiplomaScreen::arxi_Click()
 void DiplomaScreen::ektiposi_Click()
 {
     // As it stands: whatever the pupil typed, the rows of full stops left, the date.
-    platform().printForm(this);
+    platform().printForm(clientArea());
 }
 
 void DiplomaScreen::exit_Click()

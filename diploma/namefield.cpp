@@ -3,8 +3,12 @@
 #include "diploma/namefield.h"
 
 #include <QAccessibleWidget>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace kalyxteron {
@@ -127,6 +131,69 @@ private:
     }
 };
 
+// The dotted line of a field is there to be written on: the first time the pupil puts text into
+// a field that holds only its full stops - typing, pasting, dropping, an input method - the full
+// stops give way to that text. After that the field is the pupil's, and nothing is removed.
+class DottedLine : public QObject {
+public:
+    explicit DottedLine(QLineEdit *field) : QObject(field), m_field(field)
+    {
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, &DottedLine::edited);
+    }
+
+protected:
+    // The pupil edits a field while it handles one of these events: note what it held before.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        static constexpr std::array kEditing{QEvent::KeyPress, QEvent::InputMethod, QEvent::Drop,
+                                             QEvent::MouseButtonRelease, QEvent::ContextMenu};
+        if (watched != m_field || m_written ||
+            std::find(kEditing.begin(), kEditing.end(), event->type()) == kEditing.end())
+            return false;
+        m_before = m_field->text();
+        m_replaced = int(m_field->selectedText().size());
+        m_editStart = m_field->hasSelectedText() ? m_field->selectionStart() : m_field->cursorPosition();
+        m_typing = false;
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            constexpr auto kCommandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+            m_typing = !key->text().isEmpty() && key->text().front().isPrint() && !(key->modifiers() & kCommandKeys);
+        } else if (event->type() == QEvent::InputMethod) {
+            m_typing = !static_cast<QInputMethodEvent *>(event)->commitString().isEmpty();
+        } else if (event->type() == QEvent::Drop) {
+            m_editStart = m_field->cursorPositionAt(static_cast<QDropEvent *>(event)->position().toPoint());
+            m_replaced = 0;
+        }
+        return false;
+    }
+
+private:
+    void edited(const QString &text)
+    {
+        if (m_written || !onlyFullStops(m_before))
+            return;
+        // The edit replaced what was selected (or nothing) at the start noted with what was put there.
+        const int after = m_editStart + m_replaced;
+        const qsizetype putLength = text.size() - (m_before.size() - m_replaced);
+        if (putLength <= 0 || !text.startsWith(m_before.left(m_editStart)) || !text.endsWith(m_before.mid(after)))
+            return;
+        const QString put = text.mid(m_editStart, putLength);
+        // Full stops that are not typed (an undone deletion, a drag along the line) are the line's own.
+        if (onlyFullStops(put) && !m_typing)
+            return;
+        m_written = true;
+        m_field->setText(put);
+    }
+
+    QLineEdit *m_field;
+    QString m_before;
+    int m_editStart = 0;
+    int m_replaced = 0;
+    bool m_typing = false;
+    bool m_written = false;
+};
+
 QAccessibleInterface *nameFieldAccessible(const QString &className, QObject *object)
 {
     if (className == QLatin1String("kalyxteron::NameField") && object && object->isWidgetType())
@@ -148,6 +215,7 @@ NameField::NameField(QWidget *parent, const char *name, int stops, const QString
     setAccessibleName(whatToType);
     setText(QString(stops, u'.'));
     setCursorPosition(0);
+    new DottedLine(this);
 }
 
 bool onlyFullStops(QStringView text)

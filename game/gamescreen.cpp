@@ -5,6 +5,7 @@
 
 #include "game/rules/gametables.h"
 #include "practice/feedback.h"
+#include "shell/appearance/faces.h"
 #include "shell/widgets/announcement.h"
 #include "shell/widgets/controls.h"
 #include "shell/logic/randomdraw.h"
@@ -127,7 +128,7 @@ GameScreen::GameScreen() : Screen(ScreenId::Game, kCaption, kClientSize)
 
 void GameScreen::build()
 {
-    QWidget *area = client();
+    QWidget *area = clientArea();
     setColours(area, Qt::black, kGameSurface);
     area->setStyleSheet(kStyle);
 
@@ -179,7 +180,7 @@ void GameScreen::build()
 
 void GameScreen::buildPictures()
 {
-    QWidget *area = client();
+    QWidget *area = clientArea();
     for (std::size_t i = 0; i < kGameMascotTable.size(); ++i) {
         const GameMascotRow &row = kGameMascotTable[i];
         m_mascots[i] = new PictureBox(area, row.box.toString(), picturePath(row.mascot), describeWithoutYear(row),
@@ -228,7 +229,7 @@ void GameScreen::cmdrandom_Click()
     m_sportName->clear();
     m_word->clear();
     hideSports();
-    const auto drawn = std::size_t(drawFromClock(kMascotCount, Reseed::SecondsSinceMidnight));
+    const auto drawn = std::size_t(drawFromClock(platform(), kMascotCount, Reseed::SecondsSinceMidnight));
     m_mascots[drawn]->show();
     m_answer->setText(kGameMascotTable[drawn].year.toString());
     m_year->clear();
@@ -271,7 +272,7 @@ void GameScreen::cmdchk_Click()
     platform().beep();
     showPraiseWord(m_word);
     setColours(m_word, kPraiseInk);
-    const SportRow &sport = kSportTable[std::size_t(drawFromClock(kSportDrawCount, Reseed::SecondsSinceMidnight))];
+    const SportRow &sport = kSportTable[std::size_t(drawFromClock(platform(), kSportDrawCount, Reseed::SecondsSinceMidnight))];
     m_sports[std::size_t(sport.sport)]->show();
     m_sportName->setText(sport.caption.toString());
     m_check->setEnabled(false);

@@ -4,6 +4,7 @@
 #include "home/homescreen.h"
 
 #include "assets/pictures.h"
+#include "shell/appearance/faces.h"
 #include "shell/widgets/controls.h"
 #include "shell/widgets/linedcaption.h"
 #include "shell/widgets/navigation.h"
@@ -30,16 +31,16 @@ const QString kOperations = QStringLiteral(" Πράξεις Ακεραίων    
 
 HomeScreen::HomeScreen() : Screen(ScreenId::Home, kCaption, kClientSize)
 {
-    setColours(client(), Qt::black, kHomeSurface);
-    new PictureBox(client(), QStringLiteral("background"), picturePath(Picture::HomeBackground),
+    setColours(clientArea(), Qt::black, kHomeSurface);
+    new PictureBox(clientArea(), QStringLiteral("background"), picturePath(Picture::HomeBackground),
                    describe(Picture::HomeBackground), QRect(QPoint(0, 0), kClientSize));
 
-    QLabel *welcome = addLabel(client(), "lblminima", kWelcome, QRect(16, 10, 777, 110));
+    QLabel *welcome = addLabel(clientArea(), "lblminima", kWelcome, QRect(16, 10, 777, 110));
     welcome->setWordWrap(true);
     welcome->setFont(plainFont(14, true));
     setColours(welcome, kWelcomeInk);
 
-    auto *operations = new LinedButton(client(), "cmdprog", kOperations, QRect(249, 170, 311, 270));
+    auto *operations = new LinedButton(clientArea(), "cmdprog", kOperations, QRect(249, 170, 311, 270));
     operations->setFont(calligraphicFont(26, true));
     setColours(operations, Qt::black, kOperationsSurface);
     operations->setStyleSheet(QStringLiteral(

@@ -4,6 +4,7 @@
 #include "home/instructionsscreen.h"
 
 #include "assets/pictures.h"
+#include "shell/appearance/faces.h"
 #include "shell/widgets/announcement.h"
 #include "shell/widgets/controls.h"
 #include "shell/widgets/linedcaption.h"
@@ -49,8 +50,8 @@ constexpr int kMakersTrailingBlanks = 67;
 InstructionsScreen::InstructionsScreen()
     : Screen(ScreenId::Instructions, QStringLiteral("Οδηγίες - Τελμάριος & Κορβίδαλος"), kInstructionsSize)
 {
-    setColours(client(), Qt::black, kInstructionsSurface);
-    QLabel *title = addLabel(client(), "lblodigies", QStringLiteral("Βασικές Οδηγίες"), QRect(0, 14, 703, 40));
+    setColours(clientArea(), Qt::black, kInstructionsSurface);
+    QLabel *title = addLabel(clientArea(), "lblodigies", QStringLiteral("Βασικές Οδηγίες"), QRect(0, 14, 703, 40));
     title->setAlignment(Qt::AlignCenter);
     title->setFont(plainFont(20, true));
     setColours(title, kInk);
@@ -68,7 +69,7 @@ InstructionsScreen::InstructionsScreen()
     };
     QStringList heard{title->text()};
     for (const auto &p : paragraphs) {
-        auto *label = new LinedLabel(client(), p.name, p.text, QRect(16, p.top, 676, p.height));
+        auto *label = new LinedLabel(clientArea(), p.name, p.text, QRect(16, p.top, 676, p.height));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFont(paragraphFont);
         heard << label->lines().join(u' ');
@@ -102,19 +103,19 @@ void InstructionsScreen::clasCST_Click()
 CreditsScreen::CreditsScreen()
     : Screen(ScreenId::Credits, QStringLiteral("Ανάπτυξη Λογισμικού: Τελμάριος και Κορβίδαλος"), kCreditsSize)
 {
-    setColours(client(), Qt::black, Qt::white);
-    new PictureBox(client(), QStringLiteral("background"), picturePath(Picture::CreditsBackground),
+    setColours(clientArea(), Qt::black, Qt::white);
+    new PictureBox(clientArea(), QStringLiteral("background"), picturePath(Picture::CreditsBackground),
                    describe(Picture::CreditsBackground), QRect(QPoint(0, 0), kCreditsSize));
 
     // The run of blanks after the names is layout: the label shows the names alone, centred.
-    auto *makers = new LinedLabel(client(), "lblinfo",
+    auto *makers = new LinedLabel(clientArea(), "lblinfo",
                                   QStringLiteral("    Τελμάριος  και Κορβίδαλος") + blanks(kMakersTrailingBlanks),
                                   QRect(430, 16, 370, 40));
     makers->setAlignment(Qt::AlignCenter);
     makers->setFont(plainFont(18, true, true));
     setColours(makers, kInk);
 
-    QLabel *profession = addLabel(client(), "Label1",
+    QLabel *profession = addLabel(clientArea(), "Label1",
                                   QStringLiteral("Δάσκαλοι Πληροφορικής\nστην Πρωτοβάθμια Εκπαίδευση"),
                                   QRect(470, 60, 300, 60));
     profession->setAlignment(Qt::AlignCenter);
@@ -123,7 +124,7 @@ CreditsScreen::CreditsScreen()
 
     // What is true of the program: it has no public address to give, so the line says whose it is
     // and under which licence it is free.
-    QLabel *contact = addLabel(client(), "Label2",
+    QLabel *contact = addLabel(clientArea(), "Label2",
                                QStringLiteral("Ελεύθερο λογισμικό με την άδεια GNU GPL, έκδοση 3 ή νεότερη.\n"
                                               "© 2026 Οι δημιουργοί του Kalyxteron"),
                                QRect(10, 540, 420, 48));

@@ -5,6 +5,7 @@
 
 #include "practice/rules/feedbacktables.h"
 #include "shell/logic/randomdraw.h"
+#include "shell/platform.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -23,12 +24,12 @@ void showWord(QLabel *label, QStringView word)
 
 void showPraiseWord(QLabel *label)
 {
-    showWord(label, kPraiseWords[std::size_t(drawFromClock(int(kPraiseWords.size()), Reseed::DayFraction))]);
+    showWord(label, kPraiseWords[std::size_t(drawFromClock(platform(), int(kPraiseWords.size()), Reseed::DayFraction))]);
 }
 
 void showWarningWord(QLabel *label)
 {
-    showWord(label, kWarningWords[std::size_t(drawFromClock(int(kWarningWords.size()), Reseed::DayFraction))]);
+    showWord(label, kWarningWords[std::size_t(drawFromClock(platform(), int(kWarningWords.size()), Reseed::DayFraction))]);
 }
 
 } // namespace kalyxteron

@@ -6,6 +6,7 @@
 #include "practice/feedback.h"
 #include "practice/rules/feedbacktables.h"
 #include "practice/rules/judge.h"
+#include "shell/appearance/faces.h"
 #include "shell/widgets/announcement.h"
 #include "shell/widgets/controls.h"
 #include "shell/logic/randomdraw.h"
@@ -171,7 +172,7 @@ PracticeScreen::PracticeScreen(Grade grade)
 
 void PracticeScreen::build()
 {
-    QWidget *area = client();
+    QWidget *area = clientArea();
     if (m_design.background.isValid())
         setColours(area, Qt::black, m_design.background);
 
@@ -294,7 +295,7 @@ void PracticeScreen::build()
 void PracticeScreen::buildExercise(Operation operation, int row)
 {
     const ExerciseNames &names = kExerciseNames[std::size_t(operation)];
-    QWidget *area = client();
+    QWidget *area = clientArea();
     QLabel *label = operationLabel(area, names.operationLabel, QString::fromUtf8(names.caption),
                                    rowRect(row, kOperationX, kOperationWidth));
     Exercise &exercise = m_exercises[std::size_t(operation)];
@@ -372,7 +373,7 @@ void PracticeScreen::clearMascot()
 
 void PracticeScreen::showMascot(std::optional<QStringView> athensStory)
 {
-    const int drawn = drawFromClock(kMascotCount, Reseed::SecondsSinceMidnight);
+    const int drawn = drawFromClock(platform(), kMascotCount, Reseed::SecondsSinceMidnight);
     const MascotRow &row = kMascotTable[std::size_t(drawn)];
     m_mascots[std::size_t(drawn)]->show();
     m_story->setText((drawn == kAthensRow && athensStory ? *athensStory : row.story).toString());
@@ -467,7 +468,7 @@ bool PracticeScreen::raiseScoreAndAward(const QLabel *word)
     platform().messageBox(kAwardMessage);
     closeForHandOver();
     platform().messageBox(kAfterAwardMessage);
-    const int drawn = drawFromClock(int(kDiplomaTable.size()), Reseed::SecondsSinceMidnight);
+    const int drawn = drawFromClock(platform(), int(kDiplomaTable.size()), Reseed::SecondsSinceMidnight);
     handOver(this, kDiplomaTable[std::size_t(drawn)]);
     return true;
 }

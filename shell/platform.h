@@ -25,7 +25,7 @@ public:
     virtual void messageBox(const QString &text) = 0;   // modal, one OK button, title "Kalyxteron"
     virtual void beep() = 0;                            // the system's default sound
     virtual void endProgram() = 0;                      // at once; no further handler runs
-    virtual void printForm(QWidget *form) = 0;          // the form's client area, as shown
+    virtual void printForm(QWidget *clientArea) = 0;    // a screen's client area, as shown
     virtual double secondsSinceMidnight() = 0;          // with its fraction
     virtual double dayFraction() = 0;                   // whole seconds since midnight / 86400
     virtual QString shortDate() = 0;                    // the user's short date format

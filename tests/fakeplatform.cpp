@@ -64,10 +64,10 @@ void FakePlatform::endProgram()
     log << QStringLiteral("end");
 }
 
-void FakePlatform::printForm(QWidget *form)
+void FakePlatform::printForm(QWidget *clientArea)
 {
-    printed.emplace_back(form);
-    log << QStringLiteral("print: ") + form->objectName();
+    printed.emplace_back(clientArea->window());
+    log << QStringLiteral("print: ") + clientArea->window()->objectName();
 }
 
 double FakePlatform::secondsSinceMidnight()

@@ -26,7 +26,7 @@ public:
     void messageBox(const QString &text) override;
     void beep() override;
     void endProgram() override;
-    void printForm(QWidget *form) override;
+    void printForm(QWidget *clientArea) override;
     double secondsSinceMidnight() override;
     double dayFraction() override;
     QString shortDate() override;
@@ -48,7 +48,7 @@ public:
     std::vector<double> seeds;       // every reseed, in order
     int beeps = 0;
     int ends = 0;
-    std::vector<QPointer<QWidget>> printed;
+    std::vector<QPointer<QWidget>> printed; // the screens whose client areas were printed
     double seconds = 45296.75;       // 12:34:56.75
     double fraction = 45296.0 / 86400.0;
     QString date = QStringLiteral("8/12/2026");

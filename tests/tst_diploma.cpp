@@ -4,7 +4,7 @@
 #include "assets/pictures.h"
 #include "shell/widgets/fittingfield.h"
 #include "shell/widgets/picturebox.h"
-#include "shell/printing/printing.h"
+#include "shell/printing/typesetting.h"
 #include "testing.h"
 
 #include <QClipboard>
@@ -108,12 +108,12 @@ public:
         screensAtBeep.push_back(visibleScreens());
         FakePlatform::beep();
     }
-    void printForm(QWidget *form) override
+    void printForm(QWidget *clientArea) override
     {
-        FakePlatform::printForm(form);
-        printedTexts.push_back({form->findChild<QLineEdit *>(QStringLiteral("txtschool"))->text(),
-                                form->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(),
-                                form->findChild<QLabel *>(QStringLiteral("lbldater"))->text()});
+        FakePlatform::printForm(clientArea);
+        printedTexts.push_back({clientArea->findChild<QLineEdit *>(QStringLiteral("txtschool"))->text(),
+                                clientArea->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(),
+                                clientArea->findChild<QLabel *>(QStringLiteral("lbldater"))->text()});
         screensAtPrint.push_back(visibleScreens());
     }
 
@@ -353,7 +353,7 @@ void TestDiploma::aLongNameIsShownSmallerToShowMore()
     school->setText(QStringLiteral("Πειραματικό Σχολείο Αθηνών «Ιωάννης Καποδίστριας»"));
     // Smaller, but no smaller than it is ever printed.
     QVERIFY(school->font().pointSizeF() < face);
-    QVERIFY(school->font().pointSizeF() >= leastPrintedShare(*school, school->face()) * face - 0.01);
+    QVERIFY(school->font().pointSizeF() >= leastPrintedShare(*school, school->face(), clientArea()) * face - 0.01);
     school->setText(QStringLiteral("Αγίου Δημητρίου"));
     QCOMPARE(school->font().pointSizeF(), face);
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "assets/pictures.h"
+#include "shell/appearance/picture.h"
 #include "shell/widgets/picturebox.h"
 #include "testing.h"
 

@@ -1,7 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/printing/printing.h"
+#include "shell/logic/geometry.h"
+#include "shell/printing/keptpdf.h"
+#include "shell/printing/page.h"
+#include "shell/printing/typesetting.h"
 #include "shell/widgets/fittingfield.h"
 #include "shell/logic/messages.h"
 #include "testing.h"
@@ -96,7 +99,7 @@ QRectF fieldOnKeptPage(const char *name)
     printer.setPageOrientation(QPageLayout::Landscape);
     const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Point);
     QWidget *area = currentScreen()->clientArea();
-    const QRectF form = fitOnPage(area->size(), printable.size()).translated(printable.topLeft());
+    const QRectF form = centredFit(area->size(), printable);
     const qreal scale = form.width() / area->width();
     const QWidget *shown = control<QWidget>(name);
     const QRect place(shown->mapTo(area, QPoint()), shown->size());
@@ -148,8 +151,8 @@ private slots:
     void initTestCase();
     void cleanup();
 
-    void fitOnPage_data();
-    void fitOnPage();
+    void formFillsThePage_data();
+    void formFillsThePage();
     void fallbackFileNames();
     void savedPdfShowsTheDiploma_data();
     void savedPdfShowsTheDiploma();
@@ -184,7 +187,7 @@ void TestPrinting::cleanup()
     setPlatform(nullptr);
 }
 
-void TestPrinting::fitOnPage_data()
+void TestPrinting::formFillsThePage_data()
 {
     QTest::addColumn<QSizeF>("form");
     QTest::addColumn<QSizeF>("page");
@@ -199,13 +202,13 @@ void TestPrinting::fitOnPage_data()
     QTest::newRow("exactly the page's shape") << QSizeF(350.7, 248) << a4Landscape << true;
 }
 
-void TestPrinting::fitOnPage()
+void TestPrinting::formFillsThePage()
 {
     QFETCH(QSizeF, form);
     QFETCH(QSizeF, page);
     QFETCH(bool, fillsTheWidth);
 
-    const QRectF target = kalyxteron::fitOnPage(form, page);
+    const QRectF target = centredFit(form, QRectF(QPointF(), page));
     QVERIFY(QRectF(QPointF(), page).adjusted(-kTolerance, -kTolerance, kTolerance, kTolerance).contains(target));
     QVERIFY(std::abs(target.width() / target.height() - form.width() / form.height()) < kTolerance);
     if (fillsTheWidth)
@@ -218,7 +221,7 @@ void TestPrinting::fitOnPage()
     // Larger than on screen: the page is filled at the printer's resolution.
     QVERIFY(target.width() > form.width());
 
-    QVERIFY(kalyxteron::fitOnPage(QSizeF(), page).isEmpty());
+    QVERIFY(centredFit(QSizeF(), QRectF(QPointF(), page)).isEmpty());
 }
 
 void TestPrinting::fallbackFileNames()

@@ -6,7 +6,7 @@
 // With --timings it prints instead how long each picture takes to draw at that
 // size (median of repeated draws, the parsing done once before), largest first.
 #include "assets/pictures.h"
-#include "shell/widgets/picturebox.h"
+#include "shell/appearance/picture.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/widgets/picturebox.h"
+#include "shell/appearance/picture.h"
 
 namespace kalyxteron {
 

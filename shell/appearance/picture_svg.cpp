@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/widgets/picturebox.h"
+#include "shell/appearance/picture.h"
+#include "shell/logic/geometry.h"
 
 #include <QHash>
 #include <QSvgRenderer>
@@ -32,7 +33,7 @@ QString pictureSource(const QString &picturePath)
 void paintPicture(QPainter &painter, const QString &picturePath, const QRectF &target)
 {
     if (QSvgRenderer *renderer = rendererFor(picturePath))
-        renderer->render(&painter, fitted(renderer->defaultSize(), target));
+        renderer->render(&painter, centredFit(renderer->defaultSize(), target));
 }
 
 } // namespace kalyxteron

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/widgets/picturebox.h"
+#include "shell/appearance/picture.h"
+#include "shell/logic/geometry.h"
 
 #include <QHash>
 #include <QPainter>
@@ -24,7 +25,7 @@ void paintRecording(QPainter &painter, const QString &recordingPath, const QRect
     const QRect size = picture.boundingRect();
     if (picture.isNull() || size.isEmpty())
         return;
-    const QRectF where = fitted(size.size(), target);
+    const QRectF where = centredFit(size.size(), target);
     painter.save();
     painter.translate(where.topLeft());
     painter.scale(where.width() / size.width(), where.height() / size.height());

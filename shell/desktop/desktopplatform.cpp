@@ -3,10 +3,11 @@
 
 #include "shell/desktop/desktopplatform.h"
 
+#include "shell/appearance/faces.h"
+
 #include "shell/desktop/chime.h"
-#include "shell/widgets/controls.h"
 #include "shell/logic/messages.h"
-#include "shell/printing/printing.h"
+#include "shell/printing/printer.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -76,9 +77,9 @@ void DesktopPlatform::endProgram()
     QCoreApplication::exit(0);
 }
 
-void DesktopPlatform::printForm(QWidget *form)
+void DesktopPlatform::printForm(QWidget *clientArea)
 {
-    if (const QString outcome = printOnDefaultPrinter(form); !outcome.isEmpty())
+    if (const QString outcome = printOnDefaultPrinter(clientArea); !outcome.isEmpty())
         messageBox(outcome);
 }
 

@@ -23,7 +23,7 @@ public:
     void messageBox(const QString &text) override;
     void beep() override;
     void endProgram() override;
-    void printForm(QWidget *form) override;
+    void printForm(QWidget *clientArea) override;
     double secondsSinceMidnight() override;
     double dayFraction() override;
     QString shortDate() override;

@@ -6,11 +6,10 @@
 
 namespace kalyxteron {
 
-int drawFromClock(int n, Reseed reseed)
+int drawFromClock(Platform &platform, int n, Reseed reseed)
 {
-    Platform &p = platform();
-    p.randomize(reseed == Reseed::DayFraction ? p.dayFraction() : p.secondsSinceMidnight());
-    return drawOf(n, p.rnd());
+    platform.randomize(reseed == Reseed::DayFraction ? platform.dayFraction() : platform.secondsSinceMidnight());
+    return drawOf(n, platform.rnd());
 }
 
 } // namespace kalyxteron

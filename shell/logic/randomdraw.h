@@ -5,6 +5,8 @@
 
 namespace kalyxteron {
 
+class Platform;
+
 // The clock reading a draw reseeds the generator from.
 enum class Reseed {
     DayFraction,          // whole seconds since midnight / 86400
@@ -18,7 +20,7 @@ inline int drawOf(int n, double uniform)
     return value < 0 ? 0 : (value >= n ? n - 1 : value);
 }
 
-/// Reseeds the generator from the clock, then draws one of 0 ... n-1.
-int drawFromClock(int n, Reseed reseed);
+/// Reseeds the platform's generator from its clock, then draws one of 0 ... n-1.
+int drawFromClock(Platform &platform, int n, Reseed reseed);
 
 } // namespace kalyxteron

@@ -3,9 +3,8 @@
 
 #include "shell/widgets/fittingfield.h"
 
-#include "shell/widgets/controls.h"
-#include "shell/printing/printing.h"
-#include "shell/widgets/scaling.h"
+#include "shell/printing/typesetting.h"
+#include "shell/widgets/screen.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
@@ -58,12 +57,19 @@ QString FittingField::printedPart(const QString &, const QString &edited) const
     return edited;
 }
 
+const QWidget *FittingField::printedArea() const
+{
+    if (const auto *screen = qobject_cast<const Screen *>(window()))
+        return screen->clientArea();
+    return window();
+}
+
 bool FittingField::printsWhole(const QString &edited) const
 {
     const QString text = printedPart(m_held, edited);
     const QFontMetricsF metrics(m_face, this);
     const QRect room = textRect(*this);
-    const double least = leastPrintedShare(*this, m_face);
+    const double least = leastPrintedShare(*this, m_face, printedArea());
     // Two lines hold at most twice the room: a longer text is refused before it is laid out.
     if (metrics.horizontalAdvance(text) * least > 2.0 * room.width() + metrics.maxWidth())
         return false;
@@ -76,8 +82,8 @@ void FittingField::fitText()
     // it fitted it, running on beyond its edge where it did not.
     const bool blank = isBlank(text());
     QFont shown = m_face;
-    if (!blank || fittedAtDesign(*this))
-        shown = faceFittingText(*this, m_face, blank ? 0.0 : leastPrintedShare(*this, m_face));
+    if (!blank || textFittedAtDesign(*this))
+        shown = faceFittingText(*this, m_face, blank ? 0.0 : leastPrintedShare(*this, m_face, printedArea()));
     if (shown == font())
         return;
     m_fitting = true;

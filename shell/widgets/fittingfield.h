@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "shell/appearance/fieldtext.h"
+
 #include <QFont>
 #include <QLineEdit>
 
@@ -13,13 +15,13 @@ namespace kalyxteron {
 // A field for a name that is printed. A name longer than the field is shown smaller, so that
 // more of it is seen, but never smaller than it would ever be printed; and the field takes no
 // more than the printed page holds on two lines at that size.
-class FittingField : public QLineEdit {
+class FittingField : public QLineEdit, public ShrinksItsText {
     Q_OBJECT
 public:
     explicit FittingField(QWidget *parent);
 
     /// The face the field is written in, before its text is set smaller to show more of it.
-    QFont face() const { return m_face; }
+    QFont face() const override { return m_face; }
     /// Whether the field, edited from what it held to hold this, would print whole at no less
     /// than the least printed size.
     bool printsWhole(const QString &edited) const;
@@ -27,7 +29,7 @@ public:
     /// where the field refused one already.
     bool takes(const QString &edited);
     /// Sets the text's size for the field's room as it now stands.
-    void fitText();
+    void fitText() override;
 
 protected:
     /// Whether a text is only what the field shows before anything is written in it.
@@ -40,6 +42,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    /// What goes on paper with the field: its screen's client area.
+    const QWidget *printedArea() const;
+
     QFont m_face;
     QString m_held;   // the text as it stood before the edit being checked
     std::optional<QString> m_fullAt; // the text the field refused a letter after, while it holds it

@@ -3,6 +3,8 @@
 
 #include "shell/widgets/picturebox.h"
 
+#include "shell/appearance/picture.h"
+
 #include <QAccessibleWidget>
 #include <QPaintEngine>
 #include <QPainter>
@@ -22,13 +24,6 @@ QAccessibleInterface *pictureAccessible(const QString &className, QObject *objec
 }
 
 } // namespace
-
-QRectF fitted(QSizeF picture, const QRectF &target)
-{
-    picture.scale(target.size(), Qt::KeepAspectRatio);
-    return QRectF(target.x() + (target.width() - picture.width()) / 2,
-                  target.y() + (target.height() - picture.height()) / 2, picture.width(), picture.height());
-}
 
 PictureBox::PictureBox(QWidget *parent, const QString &name, const QString &picturePath,
                        const QString &description, QRect geometry)

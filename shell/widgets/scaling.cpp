@@ -3,8 +3,7 @@
 
 #include "shell/widgets/scaling.h"
 
-#include "shell/widgets/controls.h"
-#include "shell/widgets/fittingfield.h"
+#include "shell/appearance/fieldtext.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -28,7 +27,6 @@ constexpr char kDesignGeometry[] = "kalyxteronDesignGeometry";
 constexpr char kDesignFont[] = "kalyxteronDesignFont";
 constexpr char kDesignStyleSheet[] = "kalyxteronDesignStyleSheet";
 constexpr char kDesignMargins[] = "kalyxteronDesignMargins";
-constexpr char kFieldFitted[] = "kalyxteronFieldFitted"; // whether a field's text fitted it at the design
 
 int scaledLength(int design, double scale)
 {
@@ -122,8 +120,8 @@ void remember(QWidget *control, bool placed)
     // A control without a face of its own takes its parent's, which is scaled already.
     control->setProperty(kDesignFont, control->testAttribute(Qt::WA_SetFont) ? QVariant(control->font()) : QVariant(0));
     control->setProperty(kDesignStyleSheet, control->styleSheet());
-    if (const auto *field = qobject_cast<const QLineEdit *>(control))
-        control->setProperty(kFieldFitted, field->fontMetrics().horizontalAdvance(field->text()) <= textRect(*field).width());
+    if (auto *field = qobject_cast<QLineEdit *>(control))
+        noteWhetherTextFits(*field);
     if (placed) {
         control->setProperty(kDesignGeometry, control->geometry());
         const QMargins margins = ownMargins(control);
@@ -155,11 +153,11 @@ void scale(QWidget *control, double scale, bool placed)
             setOwnMargins(control, scaledMargins(QMargins(margins.left(), margins.top(), margins.width(), margins.height()),
                                                  scale));
     }
-    // A fitting field sets its own text's size, for the room its margins leave it now.
-    if (auto *fitting = qobject_cast<FittingField *>(control))
-        fitting->fitText();
+    // A field that sets its own text's size does so for the room its margins leave it now.
+    if (auto *shrinking = dynamic_cast<ShrinksItsText *>(control))
+        shrinking->fitText();
     else if (auto *field = qobject_cast<QLineEdit *>(control))
-        keepFieldTextWhole(field, control->property(kFieldFitted).toBool());
+        keepFieldTextWhole(field, textFittedAtDesign(*field));
 }
 
 // Frames and plain widgets hold controls the screen placed; any other control's children
@@ -223,29 +221,6 @@ void scaleControls(QWidget *area, double factor)
     }
     scale(area, factor, false);
     scaleChildren(area, factor);
-}
-
-QFont faceFittingText(const QLineEdit &field, const QFont &face, double least)
-{
-    // Faces may come only in whole pixel sizes: each try is at least a step smaller.
-    constexpr int kTries = 8;
-    constexpr double kLeastStep = 0.97;
-    const int room = textRect(field).width();
-    QFont shown = face;
-    for (int attempt = 0; attempt < kTries && face.pointSizeF() > 0 && room > 0; ++attempt) {
-        const int needed = QFontMetrics(shown, &field).horizontalAdvance(field.text());
-        const double now = shown.pointSizeF() / face.pointSizeF();
-        const double share = std::max(least, now * std::min(kLeastStep, double(room) / (needed + 1)));
-        if (needed <= room || share >= now)
-            break;
-        shown.setPointSizeF(face.pointSizeF() * share);
-    }
-    return shown;
-}
-
-bool fittedAtDesign(const QLineEdit &field)
-{
-    return field.property(kFieldFitted).toBool();
 }
 
 } // namespace kalyxteron

@@ -31,11 +31,4 @@ QString scaledStyleSheet(const QString &design, double scale);
 /// control was at the design is read the first time, so this can be called again at any scale.
 void scaleControls(QWidget *area, double scale);
 
-/// A field's face, set smaller a step at a time until the field's text fits the room inside it,
-/// but never below `least` of its size.
-QFont faceFittingText(const QLineEdit &field, const QFont &face, double least);
-
-/// Whether a field's text fitted it at the design (false until its screen is first scaled).
-bool fittedAtDesign(const QLineEdit &field);
-
 } // namespace kalyxteron

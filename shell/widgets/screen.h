@@ -40,8 +40,6 @@ public slots:
     virtual void Form_Load() {}
 
 protected:
-    QWidget *client() const { return m_client; }
-
     /// A drop-down list on the menu bar.
     QMenu *addList(const char *name, const QString &caption);
     /// A command on the menu bar itself, or an entry of a list when `list` is given.

@@ -16,7 +16,7 @@
 
 #include "shell/widgets/application.h"
 #include "shell/desktop/desktopplatform.h"
-#include "shell/printing/printing.h"
+#include "shell/printing/page.h"
 #include "shell/widgets/navigation.h"
 #include "shell/widgets/picturebox.h"
 #include "shell/platform.h"

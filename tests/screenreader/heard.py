@@ -268,18 +268,20 @@ def walk_diploma_and_game(years):
         expect("..." not in spoken and "γράψ" in spoken.lower(), f"the diploma's field says {spoken!r}")
     print("heard on the diploma's name field:", spoken)
 
-    # A field emptied to nothing takes what is typed next, on the Greek keyboard (in capitals, which
-    # the layout has on its keys: xdotool would make a key of its own for a letter with a tonos,
-    # which a busy X server may read the wrong way).
+    # A field emptied to nothing takes what is typed next, on the Greek keyboard: key by key, each
+    # one's letter awaited before the next is pressed.
     school = tab_to(wait_for("the school's field", lambda: find(application(), lambda o: o.name.startswith(
         "Όνομα σχολείου") and o.getRole() == pyatspi.ROLE_TEXT)).name)
     keys("ctrl+a", "BackSpace")
     wait_for("the school's field to be empty", lambda: text_of(school) == "")
-    type_text("ΑΓΙΟΥ ΝΙΚΟΛΑΟΥ")
-    try:
-        wait_for("the school's name typed into the emptied field", lambda: text_of(school) == "ΑΓΙΟΥ ΝΙΚΟΛΑΟΥ")
-    except Failure:
-        raise Failure(f"the emptied school field holds {text_of(school)!r} after typing")
+    typed = ""
+    for keysym, letter in (("Greek_alpha", "α"), ("Greek_gamma", "γ"), ("Greek_iota", "ι"), ("Greek_alpha", "α")):
+        keys(keysym)
+        typed += letter
+        try:
+            wait_for(f"«{typed}» typed into the emptied field", lambda: text_of(school) == typed)
+        except Failure:
+            raise Failure(f"the emptied school field holds {text_of(school)!r} after typing «{typed}»")
     print("typed into the emptied school field:", text_of(school))
 
     command("alt+Greek_pi", "Kalyxteron")  # the game greets with a message box

@@ -201,7 +201,7 @@ int textWidth(const QWidget *widget, const QString &text)
     return widget->fontMetrics().horizontalAdvance(text);
 }
 
-// A text on white, as wide as it needs, centred on `centreX`.
+// A text on white, centred in the place it is given later (placeCentred).
 QLabel *whiteLabel(QWidget *parent, const char *name, const QString &text, const QFont &font, QColor colour)
 {
     QLabel *label = addLabel(parent, name, text, QRect());

@@ -55,22 +55,29 @@ constexpr QRect kSportPanel{360, 278, 325, 284};
 
 // Bright, friendly colours in the Olympic rings' hues.
 
-const QString kStyle = QStringLiteral(
-    "QLabel#lbltext { background: rgb(255,248,200); border: 2px solid rgb(252,177,49); border-radius: 10px;"
-    "  padding: 2px 8px; }"
-    "QFrame#mascotPanel { background: white; border: 4px solid rgb(0,129,200); border-radius: 18px; }"
-    "QFrame#sportPanel { background: white; border: 4px solid rgb(0,166,81); border-radius: 18px; }"
-    "QPushButton { border-radius: 12px; padding: 4px; }"
-    "QPushButton#cmdrandom { background: rgb(252,177,49); border: 3px solid rgb(200,120,0); }"
-    "QPushButton#cmdchk { background: rgb(128,255,128); border: 3px solid rgb(40,140,40); }"
-    "QPushButton#cmdrandom:disabled, QPushButton#cmdchk:disabled { background: rgb(228,228,228);"
-    "  border-color: rgb(190,190,190); color: gray; }"
-    "QPushButton#cmdrandom:focus, QPushButton#cmdchk:focus { border-color: rgb(0,0,160); }"
-    "QLineEdit { border: 3px solid rgb(0,129,200); border-radius: 10px; background: white; color: rgb(0,0,140); }"
-    "QLineEdit#txtxronia { background: rgb(255,255,170); color: rgb(0,0,200); }"
-    "QLineEdit#txtxronia:disabled { background: rgb(236,236,236); border-color: rgb(190,190,190);"
-    "  color: rgb(90,90,90); }"
-    "QLineEdit:focus { border-color: rgb(238,51,78); }");
+QString gameStyle()
+{
+    return QStringLiteral(
+               "QLabel#lbltext { background: %1; border: 2px solid %2; border-radius: 10px; padding: 2px 8px; }"
+               "QFrame#mascotPanel { background: %3; border: 4px solid %4; border-radius: 18px; }"
+               "QFrame#sportPanel { background: %3; border: 4px solid %5; border-radius: 18px; }"
+               "QPushButton { border-radius: 12px; padding: 4px; }"
+               "QPushButton#cmdrandom { background: %2; border: 3px solid %6; }"
+               "QPushButton#cmdchk { background: %7; border: 3px solid %8; }")
+               .arg(css(kGameInstructionSurface), css(kDrawButtonSurface), css(kStageSurface), css(kOlympicBlue),
+                    css(kOlympicGreen), css(kDrawButtonBorder), css(kGreenButton), css(kGreenButtonBorder)) +
+           QStringLiteral(
+               "QPushButton#cmdrandom:disabled, QPushButton#cmdchk:disabled { background: %1; border-color: %2; "
+               "color: %3; }"
+               "QPushButton#cmdrandom:focus, QPushButton#cmdchk:focus { border-color: %4; }"
+               "QLineEdit { border: 3px solid %5; border-radius: 10px; background: %6; color: %7; }"
+               "QLineEdit#txtxronia { background: %8; color: %9; }")
+               .arg(css(kDisabledSurface), css(kDisabledBorder), css(kDisabledInk), css(kFocusMark), css(kOlympicBlue),
+                    css(kStageSurface), css(kGameFieldInk), css(kYearSurface), css(kYearInk)) +
+           QStringLiteral("QLineEdit#txtxronia:disabled { background: %1; border-color: %2; color: %3; }"
+                          "QLineEdit:focus { border-color: %4; }")
+               .arg(css(kDisabledFieldSurface), css(kDisabledBorder), css(kDisabledFieldInk), css(kFieldFocusMark));
+}
 
 QLabel *captionLabel(QWidget *parent, const char *name, const QString &text, QRect geometry, Qt::Alignment align)
 {
@@ -130,7 +137,7 @@ void GameScreen::build()
 {
     QWidget *area = clientArea();
     setColours(area, Qt::black, kGameSurface);
-    area->setStyleSheet(kStyle);
+    area->setStyleSheet(gameStyle());
 
     QLabel *instruction = addLabel(area, "lbltext", kInstruction, kInstructionArea);
     instruction->setWordWrap(true);

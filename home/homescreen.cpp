@@ -43,9 +43,10 @@ HomeScreen::HomeScreen() : Screen(ScreenId::Home, kCaption, kClientSize)
     auto *operations = new LinedButton(clientArea(), "cmdprog", kOperations, QRect(249, 170, 311, 270));
     operations->setFont(calligraphicFont(26, true));
     setColours(operations, Qt::black, kOperationsSurface);
-    operations->setStyleSheet(QStringLiteral(
-        "QPushButton#cmdprog { background: rgb(255,255,192); border: 3px solid rgb(200,160,60); border-radius: 18px; }"
-        "QPushButton#cmdprog:focus { border-color: rgb(0,0,192); }"));
+    operations->setStyleSheet(
+        QStringLiteral("QPushButton#cmdprog { background: %1; border: 3px solid %2; border-radius: 18px; }"
+                       "QPushButton#cmdprog:focus { border-color: %3; }")
+            .arg(css(kOperationsSurface), css(kOperationsBorder), css(kWelcomeInk)));
     connect(operations, &QPushButton::clicked, this, &HomeScreen::cmdprog_Click);
 
     addCommand(nullptr, "info", QStringLiteral("&Πληροφορίες"), &HomeScreen::info_Click);

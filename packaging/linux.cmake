@@ -27,7 +27,6 @@ install(DIRECTORY ${KALYXTERON_ICON_FOLDER}/ DESTINATION ${CMAKE_INSTALL_DATADIR
 
 # The manual pages, English and Greek, and the changelog, compressed as Debian wants them:
 # gzip -9 without a name or time stamp, so that the same sources give the same package.
-set(KALYXTERON_RELEASE_DATE 2026-12-08)
 find_program(GZIP gzip REQUIRED)
 set(_doc_folder ${PROJECT_BINARY_DIR}/doc)
 function(kalyxteron_compress input output)

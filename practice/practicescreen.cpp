@@ -78,7 +78,7 @@ const std::array<GradeDesign, 3> kGrades{{
      QStringLiteral("Τάξεις Γ'-ΣΤ - Πράξεις ακεραίων (Άθροισμα-Διαφορά-Γινόμενο-Πηλίκο)- Τελμάριος & Κορβίδαλος "),
      QStringLiteral("Να βρείτε το άθροισμα, τη διαφορά, το γινόμενο και το πηλίκο (με το υπόλοιπο)  για τους "
                     "τυχαίους αριθμούς που εμφανίζονται κάθε φορά στα κίτρινα κουτιά. "),
-     QColor(224, 224, 224), true, true, true, false, "enimerosi", false, true, true, true, true,
+     kGradesCtoFSurface, true, true, true, false, "enimerosi", false, true, true, true, true,
      {"txtnum1", "txtnum2", "cmdrand", "cdmdiagrafi", "txtadd", "txtdiaf", "txtmult", "txtpiliko", "txtypoloipo",
       "cmdchadd", "cmdchdiaf", "cmdchmult", "txtvathmos", "cmdypoloipo", "cmdteacher"}},
 }};
@@ -183,10 +183,11 @@ void PracticeScreen::build()
 
     m_random = new LinedButton(area, "cmdrand", QStringLiteral("Τυχαίοι αριθμοί"), QRect(12, 80, 112, 112));
     m_random->setFont(plainFont(12, true));
-    m_random->setStyleSheet(QStringLiteral("QPushButton { background: rgb(128,255,128); border: 2px solid "
-                                           "rgb(40,140,40); border-radius: 8px; }"
-                                           "QPushButton:disabled { background: rgb(190,225,190); color: gray; }"
-                                           "QPushButton:focus { border: 3px solid rgb(0,0,160); }"));
+    m_random->setStyleSheet(QStringLiteral("QPushButton { background: %1; border: 2px solid %2; border-radius: 8px; }"
+                                           "QPushButton:disabled { background: %3; color: %4; }"
+                                           "QPushButton:focus { border: 3px solid %5; }")
+                                .arg(css(kGreenButton), css(kGreenButtonBorder), css(kGreenButtonDisabled),
+                                     css(kDisabledInk), css(kFocusMark)));
     const QFont operandFont = plainFont(22, true);
     m_first = addField(area, "txtnum1", QRect(134, 76, 116, 54));
     m_second = addField(area, "txtnum2", QRect(134, 142, 116, 54));
@@ -239,8 +240,9 @@ void PracticeScreen::build()
     auto *stage = new QFrame(area);
     stage->setObjectName(QStringLiteral("mascotStage"));
     stage->setGeometry(kMascotArea.adjusted(-kStageMargin, -kStageMargin, kStageMargin, kStageMargin));
-    stage->setStyleSheet(QStringLiteral(
-        "QFrame#mascotStage { background: white; border: 3px solid rgb(120,170,230); border-radius: 14px; }"));
+    stage->setStyleSheet(
+        QStringLiteral("QFrame#mascotStage { background: %1; border: 3px solid %2; border-radius: 14px; }")
+            .arg(css(kStageSurface), css(kMascotStageBorder)));
     for (std::size_t i = 0; i < kMascotTable.size(); ++i) {
         const MascotRow &row = kMascotTable[i];
         m_mascots[i] = new PictureBox(area, row.box.toString(), picturePath(row.mascot), describe(row.mascot),
@@ -261,7 +263,7 @@ void PracticeScreen::build()
     connect(m_exercises[1].check, &QPushButton::clicked, this, &PracticeScreen::cmdchdiaf_Click);
     connect(m_exercises[2].check, &QPushButton::clicked, this, &PracticeScreen::cmdchmult_Click);
 
-    // Accessible names from the labels beside the fields.
+    // The numbers' fields have no label beside them: their names say what they hold.
     m_first->setAccessibleName(QStringLiteral("Πρώτος αριθμός"));
     m_second->setAccessibleName(QStringLiteral("Δεύτερος αριθμός"));
 

@@ -8,7 +8,7 @@
 namespace kalyxteron {
 
 namespace {
-std::optional<qint16> fitted(int value)
+std::optional<qint16> within16Bits(int value)
 {
     if (value < kInt16Min || value > kInt16Max)
         return std::nullopt;
@@ -20,11 +20,11 @@ std::optional<qint16> correctResult(Operation operation, qint16 first, qint16 se
 {
     switch (operation) {
     case Operation::Sum:
-        return fitted(int(first) + int(second));
+        return within16Bits(int(first) + int(second));
     case Operation::Difference:
-        return fitted(int(first) - int(second));
+        return within16Bits(int(first) - int(second));
     case Operation::Product:
-        return fitted(int(first) * int(second));
+        return within16Bits(int(first) * int(second));
     }
     return std::nullopt;
 }
@@ -33,7 +33,7 @@ std::optional<Division> correctDivision(qint16 dividend, qint16 divisor)
 {
     if (divisor == 0)
         return std::nullopt;
-    const auto quotient = fitted(int(dividend) / int(divisor));
+    const auto quotient = within16Bits(int(dividend) / int(divisor));
     if (!quotient)
         return std::nullopt;
     return Division{*quotient, qint16(int(dividend) % int(divisor))};

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
 // The program's colours, each named after what it is for, so that one role has one colour on
 // every screen.
@@ -30,5 +31,35 @@ inline const QColor kDiplomaSurface{192, 255, 255};      // light cyan
 inline const QColor kTextSurface{255, 255, 255};         // white under a diploma's texts
 inline const QColor kSportNameSurface{255, 192, 128};    // light orange
 inline const QColor kDiplomaFrame{205, 150, 20};         // gold; the mascot diploma's is kInk
+inline const QColor kGradesCtoFSurface{224, 224, 224};   // light grey
+inline const QColor kStageSurface{255, 255, 255};        // white, where the pictures appear
+inline const QColor kGameInstructionSurface{255, 248, 200};
+inline const QColor kYearSurface{255, 255, 170};         // where the game's year is typed
+
+// Buttons and borders
+inline const QColor kOperationsBorder{200, 160, 60};     // the home screen's button
+inline const QColor kGreenButton{128, 255, 128};         // "the green button" and the game's check
+inline const QColor kGreenButtonBorder{40, 140, 40};
+inline const QColor kGreenButtonDisabled{190, 225, 190};
+inline const QColor kDrawButtonSurface{252, 177, 49};         // the game's draw, and the border of its instruction
+inline const QColor kDrawButtonBorder{200, 120, 0};
+inline const QColor kMascotStageBorder{120, 170, 230};
+inline const QColor kOlympicBlue{0, 129, 200};           // the game's mascot panel and its fields
+inline const QColor kOlympicGreen{0, 166, 81};           // the game's sport panel
+inline const QColor kFocusMark{0, 0, 160};               // the border of a focused button
+inline const QColor kFieldFocusMark{238, 51, 78};        // the border of the game's focused field
+inline const QColor kGameFieldInk{0, 0, 140};
+inline const QColor kYearInk{0, 0, 200};
+inline const QColor kDisabledInk{128, 128, 128};
+inline const QColor kDisabledSurface{228, 228, 228};
+inline const QColor kDisabledBorder{190, 190, 190};
+inline const QColor kDisabledFieldSurface{236, 236, 236};
+inline const QColor kDisabledFieldInk{90, 90, 90};
+
+/// A colour as a style sheet writes it.
+inline QString css(const QColor &colour)
+{
+    return QStringLiteral("rgb(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+}
 
 } // namespace kalyxteron

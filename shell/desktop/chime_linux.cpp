@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/desktop/chime.h"
 
+#include "shell/logic/release.h"
+
 #include <QApplication>
 #include <QMetaObject>
 
@@ -19,8 +21,6 @@ namespace {
 // The desktop's bell; a sound theme without a bell of its own for windows falls back to its
 // plain "bell" (in the freedesktop theme, a short soft ding of 0.14 s).
 constexpr const char *kEventId = "bell-window-system";
-constexpr const char *kApplicationName = "Kalyxteron";
-constexpr const char *kApplicationId = "org.kalyxteron.Kalyxteron";
 // The end of a sound is reported by the server; if that report is lost, stop waiting after this.
 constexpr std::chrono::seconds kLongestSound{2};
 // How long the program's end waits for the sound thread to let go of the server.

@@ -7,6 +7,7 @@
 
 #include "shell/desktop/chime.h"
 #include "shell/logic/messages.h"
+#include "shell/logic/release.h"
 #include "shell/printing/printer.h"
 
 #include <QApplication>
@@ -47,7 +48,7 @@ QWidget *visibleScreen()
 
 void DesktopPlatform::messageBox(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationName), text, QMessageBox::Ok,
                     visibleScreen());
     // Large enough for young readers, whatever the desktop's default size.
     box.setFont(plainFont(kMessageBoxPointSize));

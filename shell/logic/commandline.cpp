@@ -3,7 +3,7 @@
 
 #include "shell/logic/commandline.h"
 
-#include "version.h"
+#include "shell/logic/release.h"
 
 #include <cstdlib>
 #include <string_view>
@@ -12,7 +12,7 @@ namespace kalyxteron {
 
 namespace {
 
-constexpr std::string_view kProgram = "kalyxteron";
+constexpr std::string_view kProgram = kProgramName;
 
 constexpr std::string_view kHelp =
     "Usage: kalyxteron [--help | --version]\n"

@@ -7,8 +7,6 @@
 // refusal and the outcomes of printing.
 namespace kalyxteron {
 
-inline constexpr char kApplicationTitle[] = "Kalyxteron";
-
 inline constexpr char kOverflowMessage[] =
     "Ο αριθμός είναι πολύ μεγάλος για το πρόγραμμα. "
     "Να γράψετε αριθμούς από -32768 έως 32767.";

@@ -3,7 +3,7 @@
 
 #include "shell/printing/keptpdf.h"
 
-#include "shell/logic/messages.h"
+#include "shell/logic/release.h"
 #include "shell/printing/page.h"
 
 #include <QBuffer>
@@ -47,7 +47,7 @@ bool saveFormAsPdf(QWidget *area, const QString &path, bool ownerOnly)
         pdf.setResolution(kPdfResolution);
         pdf.setPageLayout(keptPage());
         pdf.setTitle(documentName(area));
-        pdf.setCreator(QString::fromLatin1(kApplicationTitle));
+        pdf.setCreator(QString::fromLatin1(kApplicationName));
         QPainter painter;
         if (!painter.begin(&pdf) || !paintClientArea(painter, area, pdf.pageLayout().paintRectPixels(pdf.resolution()).size()))
             return false;

@@ -4,6 +4,7 @@
 #include "shell/printing/printer.h"
 
 #include "shell/logic/messages.h"
+#include "shell/logic/release.h"
 #include "shell/printing/keptpdf.h"
 #include "shell/printing/page.h"
 #include "shell/printing/printerstate.h"
@@ -84,7 +85,7 @@ QString printOnDefaultPrinter(QWidget *area)
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(documentName(area));
-    printer.setCreator(QString::fromLatin1(kApplicationTitle));
+    printer.setCreator(QString::fromLatin1(kApplicationName));
     if (!paintFormOnPrinter(area, printer))
         return toldWhy(area, QString::fromUtf8(kPrintFailedReason));
     if (state.stopped || printerIsStopped(defaultPrinter.printerName()))

@@ -3,6 +3,8 @@
 
 #include "shell/widgets/application.h"
 
+#include "shell/logic/release.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -55,7 +57,8 @@ QIcon programIcon()
     if (QGuiApplication::windowIcon().isNull()) {
         QIcon icon;
         for (int size : kWindowIconSizes)
-            icon.addPixmap(QPixmap(QStringLiteral(":/icon/%1x%1/apps/org.kalyxteron.Kalyxteron.png").arg(size), "PNG"));
+            icon.addPixmap(QPixmap(QStringLiteral(":/icon/%1x%1/apps/%2.png").arg(size).arg(QLatin1String(kApplicationId)),
+                                   "PNG"));
         QGuiApplication::setWindowIcon(icon);
     }
     return QGuiApplication::windowIcon();
@@ -63,10 +66,10 @@ QIcon programIcon()
 
 void setUpApplication()
 {
-    QApplication::setApplicationName(QStringLiteral("kalyxteron"));
+    QApplication::setApplicationName(QString::fromLatin1(kProgramName));
     // No display name: Qt would add it to every window's caption, and the captions are the
     // screens' own. The message boxes carry the program's name themselves.
-    QApplication::setDesktopFileName(QStringLiteral("org.kalyxteron.Kalyxteron"));
+    QApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
     programIcon();
 
     auto *translator = new QTranslator(qApp);

@@ -82,7 +82,7 @@ double overgrowth(const QWidget *control, const QFont &design, const QFont &scal
 }
 
 // A control's face at a scale, set a little smaller where its texts would otherwise outgrow it.
-QFont fittedFont(const QWidget *control, const QFont &design, double scale)
+QFont scaledFace(const QWidget *control, const QFont &design, double scale)
 {
     constexpr int kTries = 4;
     QFont font = scaledFont(design, scale);
@@ -143,7 +143,7 @@ void scale(QWidget *control, double scale, bool placed)
 {
     remember(control, placed);
     if (const QVariant font = control->property(kDesignFont); font.typeId() == QMetaType::QFont)
-        control->setFont(fittedFont(control, font.value<QFont>(), scale));
+        control->setFont(scaledFace(control, font.value<QFont>(), scale));
     if (const QString sheet = control->property(kDesignStyleSheet).toString(); !sheet.isEmpty())
         control->setStyleSheet(scaledStyleSheet(sheet, scale));
     if (placed) {
@@ -182,7 +182,7 @@ void scaleChildren(QWidget *parent, double factor)
 
 } // namespace
 
-double fitScale(QSize design, QSize room)
+double largestScale(QSize design, QSize room)
 {
     if (design.isEmpty() || room.isEmpty())
         return 0.0;

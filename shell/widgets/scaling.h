@@ -17,7 +17,7 @@ class QWidget;
 namespace kalyxteron {
 
 /// The largest scale at which a design fits the room, its proportions kept (0 for no room).
-double fitScale(QSize design, QSize room);
+double largestScale(QSize design, QSize room);
 
 /// A design's rectangle at a scale. Its edges are rounded, not its size, so that controls
 /// that touch or stand apart in the design still do.

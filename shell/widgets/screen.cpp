@@ -56,14 +56,14 @@ void Screen::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_opened) {
         m_opened = true;
-        openAtFittingSize();
+        openWithinTheDisplay();
     }
-    fitCaptionToTitleBar();
+    shortenTitleForTitleBar();
 }
 
 // The window opens at its design size where the display has room for it, framed and with
 // its menu bar, and as large as fits, centred, where it has not.
-void Screen::openAtFittingSize()
+void Screen::openWithinTheDisplay()
 {
     m_stage->setPalette(m_client->palette());
     m_menuBarHeight = menuBar()->sizeHint().height();
@@ -71,7 +71,7 @@ void Screen::openAtFittingSize()
         return;
     const QRect room = platform().availableArea();
     const QSize clientRoom = room.size().shrunkBy(g_frame) - QSize(0, m_menuBarHeight);
-    const double opening = std::min(1.0, fitScale(m_design, clientRoom));
+    const double opening = std::min(1.0, largestScale(m_design, clientRoom));
     if (opening <= 0.0 || opening >= 1.0)
         return;
     const QSize client = scaledRect(QRect(QPoint(), m_design), opening).size();
@@ -92,13 +92,13 @@ void Screen::openAtFittingSize()
 bool Screen::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_stage && event->type() == QEvent::Resize)
-        fitClientArea();
+        placeClientArea();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Screen::fitClientArea()
+void Screen::placeClientArea()
 {
-    const double scale = fitScale(m_design, m_stage->size());
+    const double scale = largestScale(m_design, m_stage->size());
     if (scale <= 0.0)
         return;
     QRect shown = scaledRect(QRect(QPoint(), m_design), scale);
@@ -116,14 +116,14 @@ void Screen::resizeEvent(QResizeEvent *event)
     if (const QWindow *window = windowHandle(); window && !window->frameMargins().isNull())
         g_frame = window->frameMargins();
     scaleMenus();
-    fitCaptionToTitleBar();
+    shortenTitleForTitleBar();
 }
 
 // Qt's own title bars on Wayland set the caption centred, in a face of their own size, and clip
 // what is wider than they are, which hides the mark or the beginning: there the run of blanks
 // that pushes a screen's mark to the right is cut to what the bar holds. The screen's own
 // caption (windowTitle(), what a screen reader is told) stays as it is.
-void Screen::fitCaptionToTitleBar()
+void Screen::shortenTitleForTitleBar()
 {
     constexpr int kTitlePixels = 14;       // the face of Qt's Wayland title bars
     constexpr int kTitleButtonsRoom = 110; // their buttons, on the right, and the space beside them
@@ -145,7 +145,7 @@ void Screen::scaleMenus()
 {
     if (m_menuBarHeight <= 0)
         return;
-    const double scale = std::max(1.0, fitScale(m_design + QSize(0, m_menuBarHeight), size()));
+    const double scale = std::max(1.0, largestScale(m_design + QSize(0, m_menuBarHeight), size()));
     if (scale == m_menuScale)
         return;
     m_menuScale = scale;

@@ -59,10 +59,10 @@ protected:
 
 private:
     QAction *newCommand(QMenu *list, const char *name, const QString &caption);
-    void openAtFittingSize();
-    void fitClientArea();
+    void openWithinTheDisplay();
+    void placeClientArea();
     void scaleMenus();
-    void fitCaptionToTitleBar();
+    void shortenTitleForTitleBar();
 
     ScreenId m_id;
     QSize m_design;

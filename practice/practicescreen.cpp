@@ -60,27 +60,63 @@ const QString kAfterAwardMessage = QStringLiteral(
     " Όταν εκτυπώσεις το δίπλωμα σου, μπορείς να παίξεις ένα παιχνίδι που φτιάξαμε για σένα.");
 
 const std::array<GradeDesign, 3> kGrades{{
-    {Grade::A, ScreenId::GradeA, {807, 586},
-     QStringLiteral("Τάξη Α΄- Πράξεις ακεραίων(Άθροισμα - Διαφορά - Γινόμενο)- Τελμάριος και Κορβίδαλος  "),
-     QStringLiteral("Να βρείτε το άθροισμα, τη διαφορά και το γινόμενο για τους τυχαίους αριθμούς που "
-                    "εμφανίζονται κάθε φορά στα κίτρινα κουτιά. "),
-     QColor(), false, false, false, false, "odig", true, false, false, false, false,
-     {"txtvathmos", "cmdchmult", "cmdchdiaf", "cmdchadd", "txtmult", "txtdiaf", "txtadd", "cdmdiagrafi",
-      "cmdrand", "txtnum2", "txtnum1", "cmdteacher"}},
-    {Grade::B, ScreenId::GradeB, {807, 586},
-     QStringLiteral("Τάξη Β΄- Πράξεις ακεραίων (Άθροισμα-Διαφορά-Γινόμενο-Πηλίκο)- Τελμάριος & Κορβίδαλος "),
-     QStringLiteral("Να βρείτε το άθροισμα, τη διαφορά, το γινόμενο και το πηλίκο για τους τυχαίους αριθμούς "
-                    "που εμφανίζονται κάθε φορά στα κίτρινα κουτιά. "),
-     QColor(), true, false, true, true, "odig", false, true, false, false, false,
-     {"cmdypoloipo", "txtvathmos", "cmdchmult", "cmdchdiaf", "cmdchadd", "txtpiliko", "txtmult", "txtdiaf",
-      "txtadd", "cdmdiagrafi", "cmdrand", "txtnum2", "txtnum1", "cmdteacher"}},
-    {Grade::CtoF, ScreenId::GradesCtoF, {809, 588},
-     QStringLiteral("Τάξεις Γ'-ΣΤ - Πράξεις ακεραίων (Άθροισμα-Διαφορά-Γινόμενο-Πηλίκο)- Τελμάριος & Κορβίδαλος "),
-     QStringLiteral("Να βρείτε το άθροισμα, τη διαφορά, το γινόμενο και το πηλίκο (με το υπόλοιπο)  για τους "
-                    "τυχαίους αριθμούς που εμφανίζονται κάθε φορά στα κίτρινα κουτιά. "),
-     kGradesCtoFSurface, true, true, true, false, "enimerosi", false, true, true, true, true,
-     {"txtnum1", "txtnum2", "cmdrand", "cdmdiagrafi", "txtadd", "txtdiaf", "txtmult", "txtpiliko", "txtypoloipo",
-      "cmdchadd", "cmdchdiaf", "cmdchmult", "txtvathmos", "cmdypoloipo", "cmdteacher"}},
+    {.grade = Grade::A,
+     .id = ScreenId::GradeA,
+     .clientSize = {807, 586},
+     .caption = QStringLiteral("Τάξη Α΄- Πράξεις ακεραίων(Άθροισμα - Διαφορά - Γινόμενο)- Τελμάριος και Κορβίδαλος  "),
+     .instruction = QStringLiteral("Να βρείτε το άθροισμα, τη διαφορά και το γινόμενο για τους τυχαίους αριθμούς που "
+                                   "εμφανίζονται κάθε φορά στα κίτρινα κουτιά. "),
+     .background = QColor(),
+     .divides = false,
+     .hasRemainder = false,
+     .guardsZeroOperands = false,
+     .closingExit = false,
+     .instructionsEntry = "odig",
+     .rightProductReleasesClear = true,
+     .rightProductMovesFocus = false,
+     .wrongProductMovesFocus = false,
+     .sumTellsAthensWithFullStop = false,
+     .wrongDivisionFocusesRemainder = false,
+     .focusOrder = {"txtvathmos", "cmdchmult", "cmdchdiaf", "cmdchadd", "txtmult", "txtdiaf", "txtadd", "cdmdiagrafi",
+                    "cmdrand", "txtnum2", "txtnum1", "cmdteacher"}},
+    {.grade = Grade::B,
+     .id = ScreenId::GradeB,
+     .clientSize = {807, 586},
+     .caption = QStringLiteral("Τάξη Β΄- Πράξεις ακεραίων (Άθροισμα-Διαφορά-Γινόμενο-Πηλίκο)- Τελμάριος & Κορβίδαλος "),
+     .instruction = QStringLiteral("Να βρείτε το άθροισμα, τη διαφορά, το γινόμενο και το πηλίκο για τους τυχαίους "
+                                   "αριθμούς που εμφανίζονται κάθε φορά στα κίτρινα κουτιά. "),
+     .background = QColor(),
+     .divides = true,
+     .hasRemainder = false,
+     .guardsZeroOperands = true,
+     .closingExit = true,
+     .instructionsEntry = "odig",
+     .rightProductReleasesClear = false,
+     .rightProductMovesFocus = true,
+     .wrongProductMovesFocus = false,
+     .sumTellsAthensWithFullStop = false,
+     .wrongDivisionFocusesRemainder = false,
+     .focusOrder = {"cmdypoloipo", "txtvathmos", "cmdchmult", "cmdchdiaf", "cmdchadd", "txtpiliko", "txtmult",
+                    "txtdiaf", "txtadd", "cdmdiagrafi", "cmdrand", "txtnum2", "txtnum1", "cmdteacher"}},
+    {.grade = Grade::CtoF,
+     .id = ScreenId::GradesCtoF,
+     .clientSize = {809, 588},
+     .caption = QStringLiteral("Τάξεις Γ'-ΣΤ - Πράξεις ακεραίων (Άθροισμα-Διαφορά-Γινόμενο-Πηλίκο)- Τελμάριος & Κορβίδαλος "),
+     .instruction = QStringLiteral("Να βρείτε το άθροισμα, τη διαφορά, το γινόμενο και το πηλίκο (με το υπόλοιπο)  "
+                                   "για τους τυχαίους αριθμούς που εμφανίζονται κάθε φορά στα κίτρινα κουτιά. "),
+     .background = kGradesCtoFSurface,
+     .divides = true,
+     .hasRemainder = true,
+     .guardsZeroOperands = true,
+     .closingExit = false,
+     .instructionsEntry = "enimerosi",
+     .rightProductReleasesClear = false,
+     .rightProductMovesFocus = true,
+     .wrongProductMovesFocus = true,
+     .sumTellsAthensWithFullStop = true,
+     .wrongDivisionFocusesRemainder = true,
+     .focusOrder = {"txtnum1", "txtnum2", "cmdrand", "cdmdiagrafi", "txtadd", "txtdiaf", "txtmult", "txtpiliko",
+                    "txtypoloipo", "cmdchadd", "cmdchdiaf", "cmdchmult", "txtvathmos", "cmdypoloipo", "cmdteacher"}},
 }};
 
 const GradeDesign &designOf(Grade grade)
@@ -117,9 +153,10 @@ struct ExerciseNames {
 };
 
 constexpr std::array<ExerciseNames, 3> kExerciseNames{{
-    {"Label3", "Άθροισμα (+)", "txtadd", "cmdchadd", "lblchadd"},
-    {"Label1", "Διαφορά (-)", "txtdiaf", "cmdchdiaf", "lblchdiaf"},
-    {"Label2", "Γινόμενο (Χ)", "txtmult", "cmdchmult", "lblchmult"},
+    {.operationLabel = "Label3", .caption = "Άθροισμα (+)", .answer = "txtadd", .check = "cmdchadd", .word = "lblchadd"},
+    {.operationLabel = "Label1", .caption = "Διαφορά (-)", .answer = "txtdiaf", .check = "cmdchdiaf", .word = "lblchdiaf"},
+    {.operationLabel = "Label2", .caption = "Γινόμενο (Χ)", .answer = "txtmult", .check = "cmdchmult",
+     .word = "lblchmult"},
 }};
 
 QLineEdit *answerField(QWidget *parent, const char *name, QRect geometry)
@@ -172,6 +209,18 @@ PracticeScreen::PracticeScreen(Grade grade)
 
 void PracticeScreen::build()
 {
+    buildProblem();
+    buildExercises();
+    buildScore();
+    buildMascots();
+    wire();
+    buildMenu();
+    setFocusOrder();
+}
+
+// The instruction across the top, and at the left the two ways to set a problem and its numbers.
+void PracticeScreen::buildProblem()
+{
     QWidget *area = clientArea();
     if (m_design.background.isValid())
         setColours(area, Qt::black, m_design.background);
@@ -199,7 +248,15 @@ void PracticeScreen::build()
     }
     m_teacher = addButton(area, "cmdteacher", QStringLiteral("Δάσκαλος - Μαθητής"), QRect(12, 210, 238, 40));
     m_teacher->setFont(plainFont(11, true));
+    // The numbers' fields have no label beside them: their names say what they hold.
+    m_first->setAccessibleName(QStringLiteral("Πρώτος αριθμός"));
+    m_second->setAccessibleName(QStringLiteral("Δεύτερος αριθμός"));
+}
 
+// A row for each exercise of the grade: its name, the answer, «Έλεγχος» and the word beside it.
+void PracticeScreen::buildExercises()
+{
+    QWidget *area = clientArea();
     for (Operation operation : {Operation::Sum, Operation::Difference, Operation::Product})
         buildExercise(operation, int(operation));
 
@@ -219,9 +276,13 @@ void PracticeScreen::build()
         m_division.check = checkButton(area, "cmdypoloipo", rowRect(checkRow, kCheckX, kCheckWidth, kCheckHeight));
         m_division.check->setAccessibleName(QStringLiteral("Έλεγχος: Πηλίκο"));
         m_division.word = wordLabel(area, "lblchpiliko", rowRect(checkRow, kWordX, kWordWidth, kCheckHeight));
-        connect(m_division.check, &QPushButton::clicked, this, &PracticeScreen::cmdypoloipo_Click);
     }
+}
 
+// The clear button, and the score under it.
+void PracticeScreen::buildScore()
+{
+    QWidget *area = clientArea();
     m_clear = addButton(area, "cdmdiagrafi", QStringLiteral("Διαγραφή"), QRect(12, 420, 238, 42));
     m_clear->setFont(plainFont(12, true));
     QLabel *scoreLabel = addLabel(area, "lblvath", QStringLiteral("Βαθμολογία"), QRect(12, 472, 238, 26));
@@ -235,7 +296,12 @@ void PracticeScreen::build()
     m_score->setAccessibleName(QStringLiteral("Βαθμολογία"));
     for (QLineEdit *locked : {m_first, m_second, m_score})
         locked->installEventFilter(this);
+}
 
+// Where a mascot and its story appear after a right result.
+void PracticeScreen::buildMascots()
+{
+    QWidget *area = clientArea();
     // A white stage where the mascots appear, so the empty area reads as a place for them.
     auto *stage = new QFrame(area);
     stage->setObjectName(QStringLiteral("mascotStage"));
@@ -255,18 +321,22 @@ void PracticeScreen::build()
     m_story->setMargin(6);
     m_story->setFont(serifFont(10, true, true));
     setColours(m_story, kPupilsInk, kStorySurface);
+}
 
+void PracticeScreen::wire()
+{
     connect(m_random, &QPushButton::clicked, this, &PracticeScreen::cmdrand_Click);
     connect(m_teacher, &QPushButton::clicked, this, &PracticeScreen::cmdteacher_Click);
     connect(m_clear, &QPushButton::clicked, this, &PracticeScreen::cdmdiagrafi_Click);
     connect(m_exercises[0].check, &QPushButton::clicked, this, &PracticeScreen::cmdchadd_Click);
     connect(m_exercises[1].check, &QPushButton::clicked, this, &PracticeScreen::cmdchdiaf_Click);
     connect(m_exercises[2].check, &QPushButton::clicked, this, &PracticeScreen::cmdchmult_Click);
+    if (m_division.check)
+        connect(m_division.check, &QPushButton::clicked, this, &PracticeScreen::cmdypoloipo_Click);
+}
 
-    // The numbers' fields have no label beside them: their names say what they hold.
-    m_first->setAccessibleName(QStringLiteral("Πρώτος αριθμός"));
-    m_second->setAccessibleName(QStringLiteral("Δεύτερος αριθμός"));
-
+void PracticeScreen::buildMenu()
+{
     QMenu *choice = addList("epilogi", QStringLiteral("&Επιλογή"));
     addCommand(choice, "arxi", QStringLiteral("&Αρχική Οθόνη"), &PracticeScreen::arxi_Click);
     addSeparator(choice, "mnusep1");
@@ -276,7 +346,11 @@ void PracticeScreen::build()
     else
         addCommand(nullptr, "enimerosi", QStringLiteral("&Οδηγίες"), &PracticeScreen::enimerosi_Click);
     addCommand(nullptr, "info", QStringLiteral("&Πληροφορίες"), &PracticeScreen::info_Click);
+}
 
+void PracticeScreen::setFocusOrder()
+{
+    QWidget *area = clientArea();
     // The focus order; controls outside it take no focus by the Tab key.
     QWidget *previous = nullptr;
     for (const char *name : m_design.focusOrder) {

@@ -54,7 +54,14 @@ private:
     };
 
     void build();
+    void buildProblem();
+    void buildExercises();
     void buildExercise(Operation operation, int row);
+    void buildScore();
+    void buildMascots();
+    void wire();
+    void buildMenu();
+    void setFocusOrder();
     void enableChecks();
     void checkOperation(Operation operation);
     void writeBackOperands(const Judgement &judgement);

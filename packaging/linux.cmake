@@ -22,6 +22,9 @@ install(CODE "
     endif()")
 install(FILES ${KALYXTERON_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${KALYXTERON_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Lintian's judgement of the metadata under AppStream 1.0, whose one warning is explained there.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME kalyxteron)
 install(FILES ${KALYXTERON_ICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(DIRECTORY ${KALYXTERON_ICON_FOLDER}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 

@@ -10,7 +10,8 @@
 # Installs CUPS, cups-pdf and poppler's tools if they are missing and starts the CUPS server if
 # it is not running. Needs root (or password-less sudo), `say`, `die` and a scratch folder $work.
 cups_packages=(cups cups-client printer-driver-cups-pdf poppler-utils)
-pdf_wait_seconds=${pdf_wait_seconds:-60}
+# Limits that catch a hang: a busy machine may take a while to turn a diploma into a PDF.
+pdf_wait_seconds=${pdf_wait_seconds:-300}
 
 if [ "$(id -u)" -eq 0 ]; then
     as_root=()
@@ -39,7 +40,7 @@ if ! lpstat -r 2>/dev/null | grep -q "is running"; then
     else
         "${as_root[@]}" cupsd
     fi
-    for _ in $(seq 30); do
+    for _ in $(seq 120); do
         lpstat -r 2>/dev/null | grep -q "is running" && break
         sleep 1
     done

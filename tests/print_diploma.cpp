@@ -39,7 +39,8 @@ namespace {
 
 using namespace kalyxteron;
 
-constexpr int kDateWaitMs = 5000;    // the timer writes the date after one second
+// Waits for the window and the date (its timer writes it after one second): a hang, not a slow machine.
+constexpr int kDateWaitMs = 60000;
 constexpr int kBoxCheckMs = 200;
 
 std::optional<ScreenId> screenNamed(const QString &name)
@@ -110,7 +111,7 @@ int main(int argc, char *argv[])
     if (!school || !name || !date || !print)
         return fail(QStringLiteral("%1 lacks txtschool, Text2, lbldater or ektiposi").arg(args[0]));
     QApplication::setActiveWindow(diploma);
-    if (!QTest::qWaitForWindowActive(diploma))
+    if (!QTest::qWaitForWindowActive(diploma, kDateWaitMs))
         return fail(QStringLiteral("the diploma did not become the active window"));
 
     const QDeadlineTimer deadline(kDateWaitMs);

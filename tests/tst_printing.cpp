@@ -101,7 +101,7 @@ QRectF fieldOnKeptPage(const char *name)
 bool activate()
 {
     QApplication::setActiveWindow(currentScreen());
-    return QTest::qWaitForWindowActive(currentScreen());
+    return QTest::qWaitForWindowActive(currentScreen(), kEventWithinMs);
 }
 
 // The pupil clicks on a field's dotted line and types, key by key.
@@ -400,6 +400,9 @@ void TestPrinting::keptPageHasNoCaretNorDots()
     BoxCloser boxes;
     open(ScreenId::Diploma1);
     QVERIFY(activate());
+    // The date, which a timer writes after a second, on both pages (on a busy machine it could
+    // come between them).
+    QTRY_VERIFY_WITH_TIMEOUT(!label("lbldater")->text().isEmpty(), kEventWithinMs);
     clickAndType("txtschool", kSchool);
     clickAndType("Text2", kPupil);
     QVERIFY(field("Text2")->hasFocus());

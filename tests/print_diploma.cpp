@@ -110,7 +110,7 @@ int main(int argc, char *argv[])
     auto *print = diploma->findChild<QAction *>(QStringLiteral("ektiposi"));
     if (!school || !name || !date || !print)
         return fail(QStringLiteral("%1 lacks txtschool, Text2, lbldater or ektiposi").arg(args[0]));
-    QApplication::setActiveWindow(diploma);
+    diploma->activateWindow();
     if (!QTest::qWaitForWindowActive(diploma, kDateWaitMs))
         return fail(QStringLiteral("the diploma did not become the active window"));
 

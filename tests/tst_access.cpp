@@ -30,7 +30,6 @@ QString focused()
 bool activate()
 {
     Screen *screen = currentScreen();
-    QApplication::setActiveWindow(screen);
     screen->activateWindow();
     return QTest::qWaitForWindowActive(screen, kEventWithinMs);
 }

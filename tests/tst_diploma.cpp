@@ -371,7 +371,7 @@ void TestDiploma::dotsGiveWayToTheFirstTyping()
             QTest::sendKeyEvent(QTest::Click, typed, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
     };
     open(ScreenId::Diploma0);
-    QApplication::setActiveWindow(currentScreen());
+    currentScreen()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(currentScreen(), kEventWithinMs));
 
     for (const auto &[name, text] : {std::pair{"txtschool", kSchool}, std::pair{"Text2", kPupil}}) {

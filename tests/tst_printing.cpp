@@ -100,7 +100,7 @@ QRectF fieldOnKeptPage(const char *name)
 // Makes the screen on show the active window, as it is on a desktop: its focused field has a caret.
 bool activate()
 {
-    QApplication::setActiveWindow(currentScreen());
+    currentScreen()->activateWindow();
     return QTest::qWaitForWindowActive(currentScreen(), kEventWithinMs);
 }
 

@@ -60,7 +60,9 @@ add_pdf_printer() {
     # turn every page with a translucent touch into one bitmap.
     if ! err=$("${as_root[@]}" lpadmin -p "$pdf_printer" -E -v cups-pdf:/ -m "$model" \
         -o pdftops-renderer-default=pdftocairo 2>&1); then
-        die "could not add $pdf_printer: $err"
+        # CUPS 2.4.10 warns on every lpadmin -m that printer drivers are deprecated, and goes on:
+        # the reason for a failure is the rest.
+        die "could not add $pdf_printer: $(grep -v "Printer drivers are deprecated" <<<"$err")"
     fi
     "${as_root[@]}" lpadmin -d "$pdf_printer"
     "${as_root[@]}" lpoptions -d "$pdf_printer" >/dev/null

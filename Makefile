@@ -7,7 +7,7 @@ WINDOWS_BUILD ?= build-windows
 CMAKE_FLAGS ?=
 
 .PHONY: all deps configure build run test test-sanitize fuzz fuzz-long screenshots contact-sheet docs-screenshots package bench clean \
-	windows test-windows windows-qt windows-screenshots
+	windows test-windows windows-qt windows-screenshots test-debian13
 
 all: build
 
@@ -75,6 +75,16 @@ docs-screenshots: build
 # build of its own with Debian's compiler and linker flags (hardening included).
 package: deps
 	scripts/build-package build-package
+
+# The README's `make test` from a clean clone of what is committed, in a Debian 13 root of its
+# own with no network (made once with debootstrap and kept in ~/.cache/kalyxteron), then the
+# package built here (in PACKAGE_FOLDER, build-package by default) installed there by apt into a
+# fresh copy of the root and started on an X server. Needs root (or sudo).
+PACKAGE_FOLDER ?= build-package
+test-debian13: build
+	@scripts/install-deps --debian13
+	scripts/build-package $(PACKAGE_FOLDER)
+	scripts/test-debian13 $(PACKAGE_FOLDER)
 
 # Measures start-up and memory against a plain Qt window, hand-overs, a right answer and
 # printing; and, once `make windows` has built it, the Windows program under Wine, its packages'

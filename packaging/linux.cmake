@@ -22,6 +22,17 @@ install(CODE "
     endif()")
 install(FILES ${KALYXTERON_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${KALYXTERON_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Where Lintian validates the metadata with AppStream 1.0 (Debian 13), it is told why the one
+# warning left is: the file says. With AppStream 0.16 (Debian 12) it would be an unused override.
+find_program(KALYXTERON_APPSTREAMCLI appstreamcli)
+if(KALYXTERON_APPSTREAMCLI)
+    execute_process(COMMAND ${KALYXTERON_APPSTREAMCLI} --version OUTPUT_VARIABLE _appstream ERROR_QUIET)
+    string(REGEX MATCH "[0-9]+\\.[0-9.]+" _appstream "${_appstream}")
+    if(_appstream VERSION_GREATER_EQUAL 1.0)
+        install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME kalyxteron)
+    endif()
+endif()
 install(FILES ${KALYXTERON_ICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(DIRECTORY ${KALYXTERON_ICON_FOLDER}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 

@@ -812,11 +812,18 @@ def arc_trail(points, col=INK, w=2.2, o=0.45, dash=True):
              opacity=o, **kw)
 
 
+def circle_path(x, y, r):
+    """A circle as a path, always drawn the same way round: several in one path fill their union."""
+    return 'M%s A%s,%s 0 1 0 %s A%s,%s 0 1 0 %s Z' % (
+        pt((x - r, y)), n(r), n(r), pt((x + r, y)), n(r), n(r), pt((x - r, y)))
+
+
 def puff(x, y, r, col=WHITE, o=1.0, sw=1.8):
-    """A little splash or dust cloud of three bubbles."""
-    return G(C(x - r * 0.8, y + r * 0.2, r * 0.7, fill=col) +
-             C(x + r * 0.8, y + r * 0.25, r * 0.65, fill=col) +
-             C(x, y - r * 0.2, r, fill=col), opacity=o)
+    """A little splash or dust cloud of three bubbles, one shape: a translucent group would be
+    drawn, and printed, as a bitmap by Qt Svg 6.7 and later, a translucent path as a vector."""
+    d = (circle_path(x - r * 0.8, y + r * 0.2, r * 0.7) + circle_path(x + r * 0.8, y + r * 0.25, r * 0.65) +
+         circle_path(x, y - r * 0.2, r))
+    return P(d, fill=col, opacity=o if o < 1 else None)
 
 
 def stars(x, y, r=6, col='#ffd23c'):
@@ -1231,7 +1238,10 @@ def sc_tennis():
     return sport_doc(b, defs)
 
 
-def crowd(y0, y1, seed=3):
+def crowd(y0, y1, seed=3, o=None):
+    """The crowd in the stand, each dot at the opacity `o`: the dots do not overlap, so they look as
+    a translucent group of them would, but print as vectors (Qt Svg 6.7 and later draw a
+    translucent group as a bitmap)."""
     cols = ['#ff8a1c', '#2f8ff0', '#ffd23c', '#ff5fa2', '#7ed957', '#ffffff']
     out = ''
     k = seed
@@ -1244,7 +1254,7 @@ def crowd(y0, y1, seed=3):
             x = 8 + off + i * 14
             if x > 234:
                 continue
-            out += C(x, y, 4.2, fill=cols[k % len(cols)])
+            out += C(x, y, 4.2, fill=cols[k % len(cols)], opacity=o)
     return out
 
 
@@ -1253,7 +1263,7 @@ def sc_athletics():
     b = card('url(#sky)')
     b += R(1.5, 26, 237, 6, fill='#5a5f8a')            # stand roof
     b += R(1.5, 32, 237, 62, fill='#7b80ab')           # the stand
-    b += G(crowd(32, 92), opacity=0.85)
+    b += crowd(32, 92, o=0.85)
     b += R(1.5, 90, 237, 6, fill='#3f9a5b')
     b += band(96, '#e85a44')                           # the track
     for y in (118, 146, 178):
@@ -1470,7 +1480,7 @@ def sc_football():
     defs = sky_defs()
     b = card('url(#sky)')
     b += R(1.5, 86, 237, 30, fill='#7b80ab')
-    b += G(crowd(86, 114, 5), opacity=0.7)
+    b += crowd(86, 114, 5, o=0.7)
     b += band(116, '#5cbf5a')
     for i in range(3):
         x0 = 31.5 + i * 70
@@ -2255,7 +2265,7 @@ def sc_fieldhockey():
     defs = sky_defs()
     b = card('url(#sky)')
     b += R(1.5, 84, 237, 28, fill='#7b80ab')
-    b += G(crowd(84, 110, 9), opacity=0.7)
+    b += crowd(84, 110, 9, o=0.7)
     b += band(112, '#4fb35a')
     for i in range(3):
         x0 = 30 + i * 70

@@ -15,7 +15,8 @@
 # Installs CUPS, cups-pdf and poppler's tools if they are missing and starts the CUPS server if
 # it is not running. Needs root (or password-less sudo), `say`, `die` and a scratch folder $work.
 cups_packages=(cups cups-client printer-driver-cups-pdf poppler-utils)
-pdf_wait_seconds=${pdf_wait_seconds:-60}
+# Limits that catch a hang: a busy machine may take a while to turn a diploma into a PDF.
+pdf_wait_seconds=${pdf_wait_seconds:-300}
 
 if [ "$(id -u)" -eq 0 ]; then
     as_root=()
@@ -44,7 +45,7 @@ if ! lpstat -r 2>/dev/null | grep -q "is running"; then
     else
         "${as_root[@]}" cupsd
     fi
-    for _ in $(seq 30); do
+    for _ in $(seq 120); do
         lpstat -r 2>/dev/null | grep -q "is running" && break
         sleep 1
     done
@@ -75,7 +76,9 @@ add_queue() {
     local err
     if ! err=$("${as_root[@]}" lpadmin -p "$1" -E -v "$2" -m "$pdf_model" \
         -o pdftops-renderer-default=pdftocairo 2>&1); then
-        die "could not add $1: $err"
+        # CUPS 2.4.10 warns on every lpadmin -m that printer drivers are deprecated, and goes on:
+        # the reason for a failure is the rest.
+        die "could not add $1: $(grep -v "Printer drivers are deprecated" <<<"$err")"
     fi
     [ "$1" = "$pdf_printer" ] || queues+=("$1")
 }

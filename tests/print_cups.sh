@@ -61,8 +61,10 @@ run_driver() {
 }
 
 # Prints where the print server cannot take the diploma: the pupil must be told why, at once,
-# and the diploma kept as a PDF in the documents folder of a home of the test's own.
-moment_ms=3000
+# and the diploma kept as a PDF in the documents folder of a home of the test's own. The program
+# gives the server 1.5 s; without that a server that never answers would keep the pupil waiting
+# for good, which this limit catches with room for a busy machine's PDF.
+moment_ms=15000
 print_and_keep() {
     local why=$1 beginning=$2 kept took
     mkdir -p "$work/home-$why"
@@ -149,7 +151,7 @@ while True:
     held.append(s.accept()[0])' >"$work/silent-port" &
 silent=$!
 trap 'kill $silent 2>/dev/null; cleanup' EXIT
-for _ in $(seq 50); do [ -s "$work/silent-port" ] && break; sleep 0.1; done
+for _ in $(seq 600); do [ -s "$work/silent-port" ] && break; sleep 0.1; done
 driver_env=(CUPS_SERVER="127.0.0.1:$(cat "$work/silent-port")")
 print_and_keep silent "Η υπηρεσία εκτύπωσης του υπολογιστή δεν απαντά"
 kill $silent

@@ -37,7 +37,8 @@ namespace {
 
 using namespace kalyxteron;
 
-constexpr int kDateWaitMs = 5000;    // the timer writes the date after one second
+// Waits for the window and the date (its timer writes it after one second): a hang, not a slow machine.
+constexpr int kDateWaitMs = 60000;
 constexpr int kBoxCheckMs = 200;
 
 std::optional<ScreenId> screenNamed(const QString &name)
@@ -106,8 +107,8 @@ int main(int argc, char *argv[])
     auto *print = diploma->findChild<QAction *>(QStringLiteral("ektiposi"));
     if (!school || !name || !date || !print)
         return fail(QStringLiteral("%1 lacks txtschool, Text2, lbldater or ektiposi").arg(args[0]));
-    QApplication::setActiveWindow(diploma);
-    if (!QTest::qWaitForWindowActive(diploma))
+    diploma->activateWindow();
+    if (!QTest::qWaitForWindowActive(diploma, kDateWaitMs))
         return fail(QStringLiteral("the diploma did not become the active window"));
 
     const QDeadlineTimer deadline(kDateWaitMs);

@@ -15,6 +15,10 @@
 
 namespace kalyxteron::test {
 
+/// How long a test waits for something the event loop brings (a hand-over, a timer's tick): a
+/// hang, never a busy machine's slowness (QTRY_*'s own five seconds can be).
+inline constexpr int kEventWithinMs = 60000;
+
 /// A control of the screen on show, by name; fails the test if absent.
 template <typename T>
 T *control(const char *name)

@@ -236,7 +236,7 @@ void TestGame::keyboardAndScreenReaders()
 
     // A whole turn with keys alone.
     game->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(game));
+    QVERIFY(QTest::qWaitForWindowActive(game, kEventWithinMs));
     const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
     for (int tab = 0; tab < 2; ++tab) // cmdchk is off, so: txtvathmos, cmdrandom
         key(Qt::Key_Tab);

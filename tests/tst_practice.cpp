@@ -460,7 +460,7 @@ void TestPractice::aLockedFieldShowsNoSelection()
     QFETCH(ScreenId, grade);
     openGrade(grade);
     currentScreen()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(currentScreen()));
+    QVERIFY(QTest::qWaitForWindowActive(currentScreen(), kEventWithinMs));
     m_fake->useRandomDraws(7);
     click("cmdrand"); // the operands are drawn, and locked
     const int first = field("txtnum1")->text().toInt();

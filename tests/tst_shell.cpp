@@ -101,7 +101,7 @@ void TestShell::homeChoiceListBeginsWithItsSeparator()
     startUp();
     auto *choice = control<QMenu>("epilogi");
     choice->popup(QPoint());
-    QVERIFY(QTest::qWaitForWindowExposed(choice));
+    QVERIFY(QTest::qWaitForWindowExposed(choice, kEventWithinMs));
     QVERIFY(choice->actionGeometry(entry("mnusep3")).height() > 0);
     QVERIFY(choice->actionGeometry(entry("mnusep3")).top() < choice->actionGeometry(entry("classA")).top());
     choice->hide();

@@ -20,46 +20,28 @@ namespace {
 
 constexpr QMarginsF kPdfMargins{10, 10, 10, 10}; // points, as Qt's own PDF pages have
 
+// A paint device's metric, asked of the device itself: QPaintDevice::metric() is protected, but
+// a pointer to it, formed through a class derived from QPaintDevice, may call it on any device.
+struct MetricOf : QPaintDevice {
+    static int of(const QPaintDevice &device, PaintDeviceMetric metric)
+    {
+        return (device.*&MetricOf::metric)(metric);
+    }
+};
+
 // The printer's paint engine behind a device that is not a QPrinter.
 // QWidget::render() turns widgets into a screen-resolution bitmap when it paints
 // on a printer, but paints them as they are - vector text and pictures - on any
-// other device; through this surface the printer gets the latter.
+// other device; through this surface the printer gets the latter. Every metric is
+// the printer's own, those a later Qt adds too (Qt 6.8 encodes the device pixel
+// ratio in two more).
 class PrinterSurface : public QPaintDevice {
 public:
     explicit PrinterSurface(QPrinter &printer) : m_printer(printer) {}
     QPaintEngine *paintEngine() const override { return m_printer.paintEngine(); }
 
 protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-            return m_printer.width();
-        case PdmHeight:
-            return m_printer.height();
-        case PdmWidthMM:
-            return m_printer.widthMM();
-        case PdmHeightMM:
-            return m_printer.heightMM();
-        case PdmNumColors:
-            return m_printer.colorCount();
-        case PdmDepth:
-            return m_printer.depth();
-        case PdmDpiX:
-            return m_printer.logicalDpiX();
-        case PdmDpiY:
-            return m_printer.logicalDpiY();
-        case PdmPhysicalDpiX:
-            return m_printer.physicalDpiX();
-        case PdmPhysicalDpiY:
-            return m_printer.physicalDpiY();
-        case PdmDevicePixelRatio:
-            return qRound(m_printer.devicePixelRatio());
-        case PdmDevicePixelRatioScaled:
-            return qRound(m_printer.devicePixelRatio() * devicePixelRatioFScale());
-        }
-        return QPaintDevice::metric(metric);
-    }
+    int metric(PaintDeviceMetric metric) const override { return MetricOf::of(m_printer, metric); }
 
 private:
     QPrinter &m_printer;

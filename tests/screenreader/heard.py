@@ -15,8 +15,11 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-WAIT_S = 15
-MENU_WAIT_S = 3
+# What the walk waits for comes when it comes: a busy two-core machine may take many seconds for
+# a screen to hand over. The limit is there for a hang.
+WAIT_S = 180
+# A key sometimes lost under Xvfb is sent again once this has passed, then twice as long each time.
+RETRY_AFTER_S = 3
 
 PRAISE = ("Μπράβο", "Το βρήκες", "Σωστό", "Τα κατάφερες")
 WARNING = ("Ξαναδοκίμασε", "Πρόσεξε", "Λάθος", "Ξανασκέψου")
@@ -114,44 +117,50 @@ def close_message_box():
     keys("Return")
 
 
-def choose(menu_key, entry):
-    """Opens a menu with its Alt key and chooses an entry, as a pupil does. The first Alt key
-    right after a screen has opened is sometimes lost under Xvfb, so it is pressed once more."""
-    for attempt in range(2):
-        keys(menu_key)
+def retried(what, key, probe, undo=None):
+    """Presses `key` until `probe` holds, the answer it gets. A key lost under Xvfb (the first Alt
+    key right after a screen has opened, now and then) is pressed again, after `undo`, once
+    RETRY_AFTER_S has passed, then after twice as long each time, so that a slow machine's answer
+    is seldom taken for a lost key; WAIT_S in all is a hang."""
+    deadline = time.monotonic() + WAIT_S
+    wait = RETRY_AFTER_S
+    while True:
+        keys(key)
         try:
-            wait_for("the menu entry " + entry,
-                     lambda: has(named(entry, pyatspi.ROLE_MENU_ITEM), pyatspi.STATE_FOCUSED), MENU_WAIT_S)
-            keys("Return")
-            return
+            return wait_for(what, probe, max(0.0, min(wait, deadline - time.monotonic())))
         except Failure:
-            if attempt:
+            if time.monotonic() >= deadline:
                 raise
-            keys("Escape")
+            if undo is not None:
+                undo()
+            wait *= 2
+
+
+def choose(menu_key, entry):
+    """Opens a menu with its Alt key and chooses an entry, as a pupil does."""
+    retried("the menu entry " + entry, menu_key,
+            lambda: has(named(entry, pyatspi.ROLE_MENU_ITEM), pyatspi.STATE_FOCUSED), lambda: keys("Escape"))
+    keys("Return")
 
 
 def command(key, window):
-    """A command on the menu bar itself, by its Alt key (pressed once more if lost), that opens `window`."""
-    for attempt in range(2):
-        keys(key)
-        try:
-            return wait_for("the window " + window, lambda: active_window(window), MENU_WAIT_S)
-        except Failure:
-            if attempt:
-                raise
+    """A command on the menu bar itself, by its Alt key, that opens `window`."""
+    return retried("the window " + window, key, lambda: active_window(window))
 
 
 def tab_to(name, key="Tab"):
-    for _ in range(30):
+    """Moves the focus with `key` to the control `name`. A key that seemed to move nothing is
+    pressed again; if it was only slow, the focus goes round once more."""
+    deadline = time.monotonic() + WAIT_S
+    while time.monotonic() < deadline:
         now = wait_for("a focused control", focused)
         if now.name == name:
             return now
-        keys(key)
         try:
-            wait_for("the focus to move", lambda: focused() != now, MENU_WAIT_S)
+            retried("the focus to move from " + now.name, key, lambda: focused() != now)
         except Failure:
-            pass  # a key that moved nothing; the next one will
-    raise Failure("the Tab key never reached " + name)
+            break
+    raise Failure("the " + key + " key never reached " + name)
 
 
 def hear_after(what, action):

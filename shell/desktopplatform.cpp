@@ -5,6 +5,7 @@
 
 #include "shell/chime.h"
 #include "shell/controls.h"
+#include "shell/desktop/speech.h"
 #include "shell/messages.h"
 #include "shell/printing.h"
 
@@ -64,8 +65,24 @@ void DesktopPlatform::beep()
     m_chime->ring();
 }
 
+void DesktopPlatform::say(const QString &words)
+{
+    // Made at the first utterance: starting the program loads nothing of the voice.
+    if (!m_speech)
+        m_speech = std::make_unique<Speech>();
+    m_speech->say(words.toStdString());
+}
+
+void DesktopPlatform::silence()
+{
+    if (m_speech)
+        m_speech->stop();
+}
+
 void DesktopPlatform::endProgram()
 {
+    // The end does not wait for speech.
+    silence();
     // A beep just asked for (the exit's own) would be cut off by the end of the program.
     if (m_chime)
         m_chime->finish(kLastBeepWait);

@@ -10,7 +10,8 @@ namespace kalyxteron {
 // The program's Greek voice: espeak-ng's, the same on every system, synthesising on a thread
 // of its own and playing through the system's sound (soundoutput.h). Nothing of it is loaded
 // before the first utterance; no screen ever waits for it. With no sound to be had, or no
-// voice, it says nothing; where a screen reader is running it says nothing either.
+// voice, it says nothing; where a screen reader is running it says nothing either. One per
+// process (the desktop platform's): espeak-ng keeps its state in the process.
 class Speech {
 public:
     Speech();

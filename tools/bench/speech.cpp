@@ -6,6 +6,7 @@
 //   - from a request to speak to the first sound recorded from the sink's monitor, the first
 //     utterance (which loads the voice and connects) apart from the later ones;
 //   - the memory the voice adds once it has spoken, and after a hundred requests a second;
+//   - how long the program's end takes in the middle of a story;
 //   - espeak-ng's own synthesis time of a mascot's story, and its start.
 //   speech SINK [RUNS]          the voice through the platform
 //   speech --synthesis [RUNS]   espeak-ng alone (a process of its own: the library is one per process)
@@ -166,7 +167,8 @@ int main(int argc, char *argv[])
     const QString problem = operandsWords(17, 5);
     const QString story = kMascotTable[0].story.toString();
 
-    DesktopPlatform desktop;
+    auto platform = std::make_unique<DesktopPlatform>();
+    DesktopPlatform &desktop = *platform;
     Recorder recorder(monitor.c_str());
     const double rssBefore = statusKiB("VmRSS:");
     const double first = recorder.timeToSound([&] { desktop.speak(problem); });
@@ -196,6 +198,12 @@ int main(int argc, char *argv[])
         double(std::chrono::duration_cast<std::chrono::microseconds>(
                    Clock::time_point(Clock::duration(recorder.lastSound.load())) - lastRequest).count()) / 1000;
     const double rssAfterHammer = statusKiB("VmRSS:");
+    // The program's end in the middle of a story: the platform goes, and the voice with it.
+    desktop.speak(story);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const auto endStart = Clock::now();
+    platform.reset();
+    const double endMs = double(std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - endStart).count()) / 1000;
 
     const Summary s = summarize(later);
     std::printf("The voice through the real platform and a PulseAudio server (null sink, its monitor recorded in 2 ms pieces);\n"
@@ -209,5 +217,6 @@ int main(int argc, char *argv[])
                 "  after %d requests in %d s (one every %lld ms) +%.2f, the last sound %.0f ms after the last request\n",
                 rssBefore / kKiB, (rssAfterFirst - rssBefore) / kKiB, runs, (rssAfterRuns - rssBefore) / kKiB, requests,
                 kHammerSeconds, static_cast<long long>(kHammerEvery.count()), (rssAfterHammer - rssBefore) / kKiB, drainMs);
+    std::printf("the end in the middle of a story: the platform and its voice gone in %.1f ms\n", endMs);
     return 0;
 }

@@ -22,6 +22,7 @@
 #include <espeak-ng/speak_lib.h>
 #include <pulse/simple.h>
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -186,18 +187,24 @@ int main(int argc, char *argv[])
         recorder.waitForQuiet();
     }
     const double rssAfterRuns = statusKiB("VmRSS:");
-    const auto hammerStart = Clock::now();
+    // Two rounds of a hundred requests a second: memory that grew with requests would grow again.
+    constexpr int kHammerRounds = 2;
+    std::array<double, kHammerRounds> rssAfterHammer{};
+    double drainMs = 0;
     int requests = 0;
-    while (Clock::now() - hammerStart < std::chrono::seconds(kHammerSeconds)) {
-        desktop.speak(QString::number(++requests));
-        std::this_thread::sleep_for(kHammerEvery);
+    for (double &rss : rssAfterHammer) {
+        const auto hammerStart = Clock::now();
+        while (Clock::now() - hammerStart < std::chrono::seconds(kHammerSeconds)) {
+            desktop.speak(QString::number(++requests));
+            std::this_thread::sleep_for(kHammerEvery);
+        }
+        const auto lastRequest = Clock::now();
+        recorder.waitForQuiet();
+        drainMs = std::max(drainMs, double(std::chrono::duration_cast<std::chrono::microseconds>(
+                                               Clock::time_point(Clock::duration(recorder.lastSound.load())) - lastRequest)
+                                               .count()) / 1000);
+        rss = statusKiB("VmRSS:");
     }
-    const auto lastRequest = Clock::now();
-    recorder.waitForQuiet();
-    const double drainMs =
-        double(std::chrono::duration_cast<std::chrono::microseconds>(
-                   Clock::time_point(Clock::duration(recorder.lastSound.load())) - lastRequest).count()) / 1000;
-    const double rssAfterHammer = statusKiB("VmRSS:");
     // The program's end in the middle of a story: the platform goes, and the voice with it.
     desktop.speak(story);
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
@@ -214,9 +221,11 @@ int main(int argc, char *argv[])
                 s.runs, format(s).c_str(), s.max, kLatencyGoalMs, verdict(s.median <= kLatencyGoalMs),
                 verdict(s.max <= kLatencyGoalMs), silent ? " (some silent!)" : "");
     std::printf("memory (VmRSS, MiB): before the first utterance %.1f; after it +%.2f; after %d more +%.2f;\n"
-                "  after %d requests in %d s (one every %lld ms) +%.2f, the last sound %.0f ms after the last request\n",
-                rssBefore / kKiB, (rssAfterFirst - rssBefore) / kKiB, runs, (rssAfterRuns - rssBefore) / kKiB, requests,
-                kHammerSeconds, static_cast<long long>(kHammerEvery.count()), (rssAfterHammer - rssBefore) / kKiB, drainMs);
+                "  after a request every %lld ms for %d s +%.2f, and for %d s more +%.2f (%d requests); the last sound\n"
+                "  at most %.0f ms after the last request\n",
+                rssBefore / kKiB, (rssAfterFirst - rssBefore) / kKiB, runs, (rssAfterRuns - rssBefore) / kKiB,
+                static_cast<long long>(kHammerEvery.count()), kHammerSeconds, (rssAfterHammer[0] - rssBefore) / kKiB,
+                kHammerSeconds, (rssAfterHammer[1] - rssBefore) / kKiB, requests, drainMs);
     std::printf("the end in the middle of a story: the platform and its voice gone in %.1f ms\n", endMs);
     return 0;
 }

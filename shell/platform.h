@@ -35,7 +35,8 @@ public:
 
     // The Greek voice. A screen passes a text as it shows it (numbers in digits, a problem
     // through problemWords() in shell/logic/spokenwords.h); what is said is textForSpeech() of
-    // it, cut at a blank after kLongestSpokenText characters. Speech is on at every start of
+    // it, a text longer than kLongestSpokenText characters cut at its last blank within them
+    // (a story is about 400). Speech is on at every start of
     // the program (nothing is kept between runs); where a screen reader is running the
     // desktop platform says nothing, so as not to speak over it.
     void speak(const QString &text);  // cuts what was being said; returns at once

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "fakeplatform.h"
 #include "practice/feedbacktables.h"
 #include "shell/logic/spokenwords.h"
 
@@ -33,6 +34,9 @@ private slots:
     void stories();
     void storiesReadByTheGreekVoiceAlone_data();
     void storiesReadByTheGreekVoiceAlone();
+    void throughThePlatform_data();
+    void throughThePlatform();
+    void farTooLongIsCutAtAWord();
 };
 
 void TestSpokenWords::numbers_data()
@@ -283,5 +287,43 @@ void TestSpokenWords::storiesReadByTheGreekVoiceAlone()
     QCOMPARE(everyLanguage.phonemes, alone.phonemes);
 }
 
-QTEST_APPLESS_MAIN(TestSpokenWords)
+void TestSpokenWords::throughThePlatform_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("log");
+
+    QTest::newRow("said as the voice reads it") << true << "17 και 5" << QStringList{"speak: δεκαεπτά και πέντε"};
+    QTest::newRow("switched off: it stops, says nothing") << false << "17 και 5" << QStringList{"stop speaking"};
+}
+
+void TestSpokenWords::throughThePlatform()
+{
+    QFETCH(bool, on);
+    QFETCH(QString, text);
+    QFETCH(QStringList, log);
+    test::FakePlatform fake;
+    fake.setSpeechOn(on);
+    platform().speak(text);
+    QCOMPARE(fake.log, log);
+    QCOMPARE(fake.speechOn(), on);
+    fake.setSpeechOn(true);
+    platform().speak(text);
+    QCOMPARE(fake.spoken.size(), 1 + int(on));
+}
+
+void TestSpokenWords::farTooLongIsCutAtAWord()
+{
+    test::FakePlatform fake;
+    QString pasted;
+    while (pasted.size() < 3 * Platform::kLongestSpokenText)
+        pasted += QStringLiteral("Ολυμπιακοί ");
+    platform().speak(pasted);
+    QCOMPARE(fake.spoken.size(), 1);
+    QVERIFY(fake.spoken[0].size() <= Platform::kLongestSpokenText);
+    QVERIFY(fake.spoken[0].size() > Platform::kLongestSpokenText - 12);
+    QVERIFY(fake.spoken[0].endsWith(QStringLiteral("Ολυμπιακοί")));
+}
+
+QTEST_MAIN(TestSpokenWords)
 #include "tst_spokenwords.moc"

@@ -3,9 +3,9 @@
 
 #include "shell/logic/spokenwords.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace kalyxteron {
@@ -97,14 +97,14 @@ constexpr std::array<QStringView, 12> kMonthsGenitive{
 
 // The Latin-script words of the mascots' stories as a Greek teacher reads them to a class.
 struct LatinWords {
-    QStringView latin;   // matched as whole words, in any case
-    QStringView greek;
+    QStringView written;   // matched as whole words, in any case
+    QStringView spoken;
 };
 constexpr std::array<LatinWords, 4> kLatinWords{{
-    {.latin = u"what is it", .greek = u"γουότ ιζ ιτ"},
-    {.latin = u"millennium", .greek = u"μιλένιουμ"},
-    {.latin = u"Seoul", .greek = u"Σεούλ"},
-    {.latin = u"S", .greek = u"ες"},   // the letter's name, as in «σχήμα S»
+    {.written = u"what is it", .spoken = u"γουότ ιζ ιτ"},
+    {.written = u"millennium", .spoken = u"μιλένιουμ"},
+    {.written = u"Seoul", .spoken = u"Σεούλ"},
+    {.written = u"S", .spoken = u"ες"},   // the letter's name, as in «σχήμα S»
 }};
 
 // Any other Latin-script word, letter by letter (pairs first), as Greek children read one.
@@ -223,44 +223,31 @@ bool isWordCharacter(QChar c)
     return c.isLetterOrNumber() || c.isMark();
 }
 
-/// Replaces every whole-word match of `pattern` by what `replacement` makes of it.
-template <typename Replace>
-QString replaceWords(const QString &text, const QRegularExpression &pattern, Replace replacement)
+/// The text with every whole-word `written` of the rows replaced by its `spoken`.
+template <typename Rows>
+QString replaceWords(const QString &text, const Rows &rows, Qt::CaseSensitivity cs)
 {
     QString result;
-    qsizetype last = 0;
-    for (auto it = pattern.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        result += QStringView(text).mid(last, match.capturedStart() - last);
-        result += replacement(match.captured());
-        last = match.capturedEnd();
+    for (qsizetype i = 0; i < text.size();) {
+        const bool startsWord = i == 0 || !isWordCharacter(text[i - 1]);
+        const auto row = std::find_if(rows.begin(), rows.end(), [&](const auto &r) {
+            const qsizetype end = i + r.written.size();
+            return startsWord && QStringView(text).mid(i, r.written.size()).compare(r.written, cs) == 0 &&
+                   (end >= text.size() || !isWordCharacter(text[end]));
+        });
+        if (row == rows.end()) {
+            result += text[i++];
+        } else {
+            result += row->spoken;
+            i += row->written.size();
+        }
     }
-    result += QStringView(text).mid(last);
     return result;
-}
-
-template <typename Rows, typename Field>
-QRegularExpression wholeWordsOf(const Rows &rows, Field field, QRegularExpression::PatternOptions options)
-{
-    QStringList alternatives;
-    for (const auto &row : rows)
-        alternatives << QRegularExpression::escape((row.*field).toString());
-    return QRegularExpression(QStringLiteral("(?<![\\p{L}\\p{M}\\p{N}])(?:%1)(?![\\p{L}\\p{M}\\p{N}])")
-                                  .arg(alternatives.join(u'|')),
-                              options | QRegularExpression::UseUnicodePropertiesOption);
 }
 
 QString withLatinWordsInGreek(const QString &text)
 {
-    static const QRegularExpression pattern =
-        wholeWordsOf(kLatinWords, &LatinWords::latin, QRegularExpression::CaseInsensitiveOption);
-    return replaceWords(text, pattern, [](const QString &found) {
-        for (const LatinWords &row : kLatinWords) {
-            if (found.compare(row.latin, Qt::CaseInsensitive) == 0)
-                return row.greek.toString();
-        }
-        return found;
-    });
+    return replaceWords(text, kLatinWords, Qt::CaseInsensitive);
 }
 
 QString transliterated(QStringView latinWord)
@@ -339,15 +326,7 @@ QString withWordsInGreekScript(const QString &text)
 
 QString withCapitalNamesStressed(const QString &text)
 {
-    static const QRegularExpression pattern =
-        wholeWordsOf(kCapitalNames, &CapitalName::written, QRegularExpression::NoPatternOption);
-    return replaceWords(text, pattern, [](const QString &found) {
-        for (const CapitalName &row : kCapitalNames) {
-            if (found == row.written)
-                return row.spoken.toString();
-        }
-        return found;
-    });
+    return replaceWords(text, kCapitalNames, Qt::CaseSensitive);
 }
 
 bool isMinusSign(QChar c)

@@ -82,8 +82,10 @@ configure_file(packaging/copyright.in ${_doc_folder}/copyright @ONLY)
 install(FILES ${_doc_folder}/copyright ${_doc_folder}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # `make package`: a .deb whose dependencies are the Qt 6 libraries the binary
-# links (found by dpkg-shlibdeps, libcanberra's among them), the fonts the screens and
-# diplomas use and the sound theme whose bell is the beep.
+# links (found by dpkg-shlibdeps, libcanberra's and libdbus's among them), the fonts the screens
+# and diplomas use, the sound theme whose bell is the beep, and the voice: espeak-ng's library
+# with its Greek data and the sound server's library, which the program opens at its first
+# utterance (so dpkg-shlibdeps cannot see them).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kalyxteron)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -99,7 +101,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # DejaVu is the face of every screen and stands in for the calligraphic one; URW's Z003 is the
 # calligraphic face of the home screen and the diplomas, which look right without it too.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, sound-theme-freedesktop")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, sound-theme-freedesktop, libespeak-ng1 (>= 1.51), espeak-ng-data, libpulse0")
 # libcanberra-pulse: libcanberra's own way to the sound server; without it the beep goes through
 # ALSA's default device.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, libcanberra-pulse")

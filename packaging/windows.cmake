@@ -24,8 +24,9 @@ set_source_files_properties(${_windows}/kalyxteron.rc PROPERTIES OBJECT_DEPENDS 
 add_custom_target(windows_icon DEPENDS ${KALYXTERON_ICO})
 add_dependencies(kalyxteron windows_icon)
 
-# What travels with the program: the licences of everything inside it. Ours, the faces', and
-# Qt's (Debian's copyright file of qt6-base, which the Qt build keeps beside that Qt).
+# What travels with the program: the licences of everything inside it. Ours, the faces', Qt's
+# (Debian's copyright file of qt6-base, which the Qt build keeps beside that Qt) and espeak-ng's
+# (Debian's copyright file of espeak-ng, kept beside the espeak-ng build; GPL-3.0-or-later).
 get_filename_component(_qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
 set(_licences
     ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt
@@ -40,8 +41,12 @@ if(EXISTS ${_qt_copyright})
 else()
     message(WARNING "No copyright file beside Qt (${_qt_copyright}): the installer will not carry Qt's licences")
 endif()
+configure_file(${KALYXTERON_ESPEAK}/share/doc/espeak-ng/copyright ${_windows}/espeak-ng-copyright.txt COPYONLY)
+list(APPEND _licences ${_windows}/espeak-ng-copyright.txt)
+# The Greek voice's data (espeak-ng-data, about 0.7 MB), which the program finds beside itself.
+set(_voice_files el_dict phondata phonindex phontab intonations lang/grk/el)
 
-# The folder both are made from: the stripped program and its licences.
+# The folder both are made from: the stripped program, the voice's data and the licences.
 set(KALYXTERON_PORTABLE_NAME Kalyxteron-${PROJECT_VERSION}-x64-portable)
 set(_stage ${PROJECT_BINARY_DIR}/${KALYXTERON_PORTABLE_NAME})
 set(KALYXTERON_STAGED_EXE ${_stage}/kalyxteron.exe)
@@ -51,6 +56,7 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E make_directory ${_stage}/licenses
     COMMAND ${CMAKE_STRIP} -o ${KALYXTERON_STAGED_EXE} $<TARGET_FILE:kalyxteron>
     COMMAND ${CMAKE_COMMAND} -E copy ${_licences} ${_stage}/licenses
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${KALYXTERON_VOICE_DATA} ${_stage}/espeak-ng-data
     DEPENDS kalyxteron ${_licences}
     COMMENT "Putting the program and its licences together"
     VERBATIM)
@@ -85,6 +91,24 @@ if(WIXL)
             "              <File Id=\"Licence${_index}\" Name=\"${_name}\" Source=\"../${KALYXTERON_PORTABLE_NAME}/licenses/${_name}\" KeyPath=\"yes\"/>\n"
             "            </Component>\n")
         string(APPEND KALYXTERON_WXS_LICENCE_REFS "      <ComponentRef Id=\"Licence${_index}\"/>\n")
+    endforeach()
+    # The voice's files, in espeak-ng-data and its lang/grk folder.
+    set(KALYXTERON_WXS_VOICE "")
+    set(KALYXTERON_WXS_VOICE_LANGUAGE "")
+    foreach(file IN LISTS _voice_files)
+        string(UUID _guid NAMESPACE ${_namespace} NAME espeak-ng-data/${file} TYPE SHA1)
+        string(MAKE_C_IDENTIFIER "Voice_${file}" _id)
+        get_filename_component(_name ${file} NAME)
+        set(_component
+            "              <Component Id=\"${_id}\" Guid=\"${_guid}\" Win64=\"yes\">\n"
+            "                <File Id=\"${_id}\" Name=\"${_name}\" Source=\"../${KALYXTERON_PORTABLE_NAME}/espeak-ng-data/${file}\" KeyPath=\"yes\"/>\n"
+            "              </Component>\n")
+        if(file MATCHES "/")
+            string(APPEND KALYXTERON_WXS_VOICE_LANGUAGE ${_component})
+        else()
+            string(APPEND KALYXTERON_WXS_VOICE ${_component})
+        endif()
+        string(APPEND KALYXTERON_WXS_LICENCE_REFS "      <ComponentRef Id=\"${_id}\"/>\n")
     endforeach()
     configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/kalyxteron.wxs.in ${_windows}/kalyxteron.wxs @ONLY)
     set(KALYXTERON_MSI ${PROJECT_BINARY_DIR}/Kalyxteron-${PROJECT_VERSION}-x64.msi)

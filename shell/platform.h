@@ -7,8 +7,8 @@
 // are plain functions and constant tables (kalyxteron_logic, Qt Core only);
 // the screens are QMainWindows that wire their controls to them
 // (kalyxteron_gui). Everything that touches the outside world - message
-// boxes, the beep, ending the program, printing, the clock and the random
-// generator - goes through the Platform below, so that tests can replace it
+// boxes, the beep, the voice, ending the program, printing, the clock and the
+// random generator - goes through the Platform below, so that tests can replace it
 // with a scripted fake and run headless and deterministic.
 #pragma once
 
@@ -32,6 +32,26 @@ public:
     virtual void randomize(double seed) = 0;            // reseed, with the clock value as read
     virtual double rnd() = 0;                           // uniform in [0, 1)
     virtual QRect availableArea() = 0;                  // the desktop's room for a new window
+
+    // The Greek voice. A screen passes a text as it shows it (numbers in digits, a problem
+    // through problemWords() in shell/logic/spokenwords.h); what is said is textForSpeech() of
+    // it, a text longer than kLongestSpokenText characters cut at its last blank within them
+    // (a story is about 400). Speech is on at every start of
+    // the program (nothing is kept between runs); where a screen reader is running the
+    // desktop platform says nothing, so as not to speak over it.
+    void speak(const QString &text);  // cuts what was being said; returns at once
+    void stopSpeaking();              // at once
+    void setSpeechOn(bool on);        // off stops what is being said
+    bool speechOn() const { return m_speechOn; }
+
+    static constexpr int kLongestSpokenText = 1000;
+
+protected:
+    virtual void say(const QString &words) = 0;  // words ready for the voice, cutting any before
+    virtual void silence() = 0;
+
+private:
+    bool m_speechOn = true;
 };
 
 Platform &platform();                       // the one in use

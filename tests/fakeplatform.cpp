@@ -58,6 +58,17 @@ void FakePlatform::beep()
     screensAtBeep.push_back(visibleScreens());
 }
 
+void FakePlatform::say(const QString &words)
+{
+    spoken << words;
+    log << QStringLiteral("speak: ") + words;
+}
+
+void FakePlatform::silence()
+{
+    log << QStringLiteral("stop speaking");
+}
+
 void FakePlatform::endProgram()
 {
     ++ends;
@@ -115,6 +126,7 @@ void FakePlatform::forget()
 {
     messages.clear();
     log.clear();
+    spoken.clear();
     screensAtMessage.clear();
     screensAtBeep.clear();
     seeds.clear();

@@ -42,7 +42,9 @@ public:
     void forget();
 
     QStringList messages;            // texts of the message boxes, in order
-    QStringList log;                 // "message: ...", "beep", "end", "print: <name>", in order
+    QStringList log;                 // "message: ...", "beep", "speak: ...", "stop speaking", "end",
+                                     // "print: <name>", in order
+    QStringList spoken;              // the words given to the voice, in order
     std::vector<QStringList> screensAtMessage; // the visible screens when each box appeared
     std::vector<QStringList> screensAtBeep;    // the visible screens at each beep
     std::vector<double> seeds;       // every reseed, in order
@@ -56,6 +58,10 @@ public:
     double fallbackUniform = 0.0;    // when nothing is queued ...
     std::function<double()> uniformSource; // ... or this, when set
     std::function<void(const QString &)> onMessage; // runs inside each message box
+
+protected:
+    void say(const QString &words) override;
+    void silence() override;
 
 private:
     std::deque<double> m_uniform;

@@ -35,6 +35,10 @@ public:
 
     QRect area{0, 0, 1920, 1080}; // the desktop the screens open on
 
+protected:
+    void say(const QString &) override {}
+    void silence() override {}
+
 private:
     static constexpr double kSecondsStep = 1.37;
     static constexpr double kStartOfLessons = 36000.0; // 10 in the morning

@@ -4,8 +4,8 @@
 #include "shell/desktop/desktopplatform.h"
 
 #include "shell/appearance/faces.h"
-
 #include "shell/desktop/chime.h"
+#include "shell/desktop/speech.h"
 #include "shell/logic/messages.h"
 #include "shell/logic/release.h"
 #include "shell/printing/printer.h"
@@ -66,8 +66,24 @@ void DesktopPlatform::beep()
     m_chime->ring();
 }
 
+void DesktopPlatform::say(const QString &words)
+{
+    // Made at the first utterance: starting the program loads nothing of the voice.
+    if (!m_speech)
+        m_speech = std::make_unique<Speech>();
+    m_speech->say(words.toStdString());
+}
+
+void DesktopPlatform::silence()
+{
+    if (m_speech)
+        m_speech->stop();
+}
+
 void DesktopPlatform::endProgram()
 {
+    // The end does not wait for speech.
+    silence();
     // A beep just asked for (the exit's own) would be cut off by the end of the program.
     if (m_chime)
         m_chime->finish(kLastBeepWait);

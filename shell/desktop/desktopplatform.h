@@ -13,9 +13,10 @@
 namespace kalyxteron {
 
 class Chime;
+class Speech;
 
-// The platform of a real desktop: Qt's message box, printer and clock, and the system's
-// own beep (chime.h).
+// The platform of a real desktop: Qt's message box, printer and clock, the system's own beep
+// (chime.h) and the Greek voice (desktop/speech.h).
 class DesktopPlatform : public Platform {
 public:
     DesktopPlatform();
@@ -31,9 +32,14 @@ public:
     double rnd() override;
     QRect availableArea() override;
 
+protected:
+    void say(const QString &words) override;
+    void silence() override;
+
 private:
     std::mt19937_64 m_generator{std::random_device{}()};
     std::unique_ptr<Chime> m_chime;   // the beep's sound, once there has been one
+    std::unique_ptr<Speech> m_speech; // the voice, once it has been asked to speak
 };
 
 } // namespace kalyxteron

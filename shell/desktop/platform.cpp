@@ -4,6 +4,7 @@
 #include "shell/platform.h"
 
 #include "shell/desktop/desktopplatform.h"
+#include "shell/logic/spokenwords.h"
 
 namespace kalyxteron {
 
@@ -16,6 +17,32 @@ Platform &desktop()
     return real;
 }
 } // namespace
+
+void Platform::speak(const QString &text)
+{
+    if (!m_speechOn)
+        return;
+    QStringView said(text);
+    if (said.size() > kLongestSpokenText) {
+        // A text far longer than any the screens show (a pasted page) ends at a word.
+        said = said.left(kLongestSpokenText);
+        if (const qsizetype blank = said.lastIndexOf(u' '); blank > 0)
+            said = said.left(blank);
+    }
+    say(textForSpeech(said));
+}
+
+void Platform::stopSpeaking()
+{
+    silence();
+}
+
+void Platform::setSpeechOn(bool on)
+{
+    m_speechOn = on;
+    if (!on)
+        silence();
+}
 
 Platform &platform()
 {

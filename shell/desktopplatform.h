@@ -30,6 +30,7 @@ public:
     void randomize(double seed) override;
     double rnd() override;
     QRect availableArea() override;
+    double pixelsPerMillimetre(const QWidget *window) override;
 
 private:
     std::mt19937_64 m_generator{std::random_device{}()};

@@ -16,6 +16,7 @@
 #include "shell/palette.h"
 #include "shell/picturebox.h"
 #include "shell/platform.h"
+#include "shell/widgets/keypad.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -263,6 +264,17 @@ void PracticeScreen::build()
     // Accessible names from the labels beside the fields.
     m_first->setAccessibleName(QStringLiteral("Πρώτος αριθμός"));
     m_second->setAccessibleName(QStringLiteral("Δεύτερος αριθμός"));
+
+    // By touch, the number fields take their digits from a pad that leaves the two numbers and
+    // the field's check in sight (the quotient's and the remainder's, each other too).
+    for (const Exercise &exercise : m_exercises)
+        offerKeyPad(exercise.answer, PadKind::Numbers, {exercise.check, m_first, m_second});
+    if (m_division.answer)
+        offerKeyPad(m_division.answer, PadKind::Numbers, {m_division.check, m_remainder, m_first, m_second});
+    if (m_remainder)
+        offerKeyPad(m_remainder, PadKind::Numbers, {m_division.check, m_division.answer, m_first, m_second});
+    for (QLineEdit *operand : {m_first, m_second})
+        offerKeyPad(operand, PadKind::Numbers, {m_first, m_second});
 
     QMenu *choice = addList("epilogi", QStringLiteral("&Επιλογή"));
     addCommand(choice, "arxi", QStringLiteral("&Αρχική Οθόνη"), &PracticeScreen::arxi_Click);

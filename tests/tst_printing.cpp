@@ -103,13 +103,6 @@ QRectF fieldOnKeptPage(const char *name)
     return QRectF(form.topLeft() + QPointF(place.topLeft()) * scale, QSizeF(place.size()) * scale);
 }
 
-// Makes the screen on show the active window, as it is on a desktop: its focused field has a caret.
-bool activate()
-{
-    QApplication::setActiveWindow(currentScreen());
-    return QTest::qWaitForWindowActive(currentScreen());
-}
-
 // The pupil clicks on a field's dotted line and types, key by key.
 void clickAndType(const char *name, const QString &text)
 {

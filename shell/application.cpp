@@ -3,6 +3,8 @@
 
 #include "shell/application.h"
 
+#include "shell/widgets/keypad.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -73,6 +75,7 @@ void setUpApplication()
     if (translator->load(kQtTranslation))
         QCoreApplication::installTranslator(translator);
     qApp->installEventFilter(new EnterPressesButtons(qApp));
+    guardDoubleTaps();
 }
 
 } // namespace kalyxteron

@@ -3,6 +3,7 @@
 
 // A pupil at a touch panel, with no keyboard in reach: every tap goes through Qt's own touch path
 // (touch events of a touch screen, delivered to the window), as a panel delivers them.
+#include "diploma/namefield.h"
 #include "practice/feedbacktables.h"
 #include "shell/application.h"
 #include "shell/logic/keypads.h"
@@ -29,11 +30,22 @@ Q_DECLARE_METATYPE(kalyxteron::ScreenId)
 namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
+constexpr int kLongDoubleTap = 60'000; // ms: two taps in a test are a double tap however busy the machine
 
 // A widget's middle, in its window.
 QPoint middleOf(QWidget *widget)
 {
     return inWindow(widget, widget->rect().center());
+}
+
+// A tap where the last one was, on whatever window is under the finger by then.
+void tapAgainAt(QPoint global)
+{
+    QWindow *window = QGuiApplication::topLevelAt(global);
+    QVERIFY2(window, "nothing is under the finger");
+    const QPoint point = window->mapFromGlobal(global);
+    QTest::touchEvent(window, finger()).press(0, point, window);
+    QTest::touchEvent(window, finger()).release(0, point, window);
 }
 
 // Opens a list of the menu bar and taps one of its entries, or taps a command on the bar.
@@ -137,6 +149,11 @@ private slots:
     void touchSlidesOffAKey();
     void padGoesWithItsScreen_data();
     void padGoesWithItsScreen();
+    void doubleTapOnACheck_data();
+    void doubleTapOnACheck();
+    void doubleTapOnTheMenu_data();
+    void doubleTapOnTheMenu();
+
 private:
     void openProblem(ScreenId grade, int first, int second);
     QLineEdit *padOnTheSum();
@@ -578,6 +595,85 @@ void TestTouch::padGoesWithItsScreen()
         QVERIFY2(!(w->isVisible() && qobject_cast<const KeyPad *>(w)), "a pad is left on show");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!pad);
+}
+
+void TestTouch::doubleTapOnACheck_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("scoreBefore");
+    QTest::addColumn<QString>("scoreAfter");
+    QTest::addColumn<QString>("onShowAfter");
+    QTest::newRow("a right sum") << "8" << "" << "1" << "frmclasA";
+    QTest::newRow("a wrong sum") << "9" << "" << "" << "frmclasA";
+    QTest::newRow("the 30th point") << "8" << "29" << "" << "dimploma";
+}
+
+// A double tap on «Έλεγχος» scores once; at the 30th point it opens one diploma, which the second
+// tap does not reach.
+void TestTouch::doubleTapOnACheck()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, scoreBefore);
+    QFETCH(QString, scoreAfter);
+    QFETCH(QString, onShowAfter);
+    openProblem(ScreenId::GradeA, 5, 3);
+    type("txtvathmos", scoreBefore);
+    tap(field("txtadd"));
+    QVERIFY(typeOnPad(typed));
+    m_fake->forget();
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(kLongDoubleTap);
+    QPushButton *check = button("cmdchadd");
+    const QPoint where = check->mapToGlobal(check->rect().center());
+    tap(check);
+    tapAgainAt(where);
+    QVERIFY(onShow().startsWith(onShowAfter));
+    QCOMPARE(visibleScreens(), QStringList{onShow()});
+    if (onShowAfter == QLatin1String("dimploma")) {
+        QCOMPARE(m_fake->messages.size(), 2); // the award and what follows it, once
+        QVERIFY(!shownPad());
+        QVERIFY(onlyFullStops(field("txtschool")->text()) && onlyFullStops(field("Text2")->text()));
+    } else {
+        QCOMPARE(field("txtvathmos")->text(), scoreAfter);
+    }
+}
+
+void TestTouch::doubleTapOnTheMenu_data()
+{
+    QTest::addColumn<ScreenId>("screen");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("onShowAfter");
+    // The credits open with «Αρχική Οθόνη» where «Πληροφορίες» was: the second tap would hand back.
+    QTest::newRow("a command on the bar") << ScreenId::Home << "" << "info" << "frmmakers";
+    QTest::newRow("an entry of a list") << ScreenId::GradeA << "epilogi" << "arxi" << "frminfo";
+}
+
+// A double tap on a menu hands over once.
+void TestTouch::doubleTapOnTheMenu()
+{
+    QFETCH(ScreenId, screen);
+    QFETCH(QString, list);
+    QFETCH(QString, entry);
+    QFETCH(QString, onShowAfter);
+    open(screen);
+    QVERIFY(activate());
+    Screen *from = currentScreen();
+    QAction *command = from->findChild<QAction *>(entry);
+    QPoint where;
+    if (list.isEmpty()) {
+        where = from->menuBar()->mapToGlobal(from->menuBar()->actionGeometry(command).center());
+    } else {
+        auto *menu = from->findChild<QMenu *>(list);
+        tap(from->menuBar(), from->menuBar()->actionGeometry(menu->menuAction()).center());
+        QTRY_VERIFY(menu->isVisible());
+        where = menu->mapToGlobal(menu->actionGeometry(command).center());
+    }
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(kLongDoubleTap);
+    tapAgainAt(where);
+    QTRY_COMPARE(onShow(), onShowAfter);
+    tapAgainAt(where);
+    QCOMPARE(onShow(), onShowAfter);
+    QCOMPARE(visibleScreens(), QStringList{onShowAfter});
 }
 
 QTEST_MAIN(TestTouch)

@@ -102,6 +102,42 @@ QAccessibleInterface *keyPadAccessible(const QString &className, QObject *object
     return nullptr;
 }
 
+// The second tap of a double tap, on a window other than the one the first tap pressed: the
+// first tap closed that one and opened this one (a hand-over, a message), which must not take it.
+class DoubleTapGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!watched->isWindowType())
+            return false;
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove &&
+            type != QEvent::MouseButtonRelease)
+            return false;
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (!comesFromTouch(mouse))
+            return false;
+        auto *window = static_cast<QWindow *>(watched);
+        if (type == QEvent::MouseButtonPress) {
+            m_swallowing = mouse->flags().testFlag(Qt::MouseEventCreatedDoubleClick) && window != m_pressed;
+            if (!m_swallowing)
+                m_pressed = window;
+            return m_swallowing;
+        }
+        const bool swallowed = m_swallowing;
+        if (type == QEvent::MouseButtonRelease)
+            m_swallowing = false;
+        return swallowed;
+    }
+
+private:
+    QPointer<QWindow> m_pressed; // where the last tap that was let through pressed
+    bool m_swallowing = false;
+};
+
 } // namespace
 
 KeyPad::KeyPad(QWidget *stage, PadKind kind) : QFrame(stage), m_design(padDesign(kind))
@@ -287,6 +323,11 @@ bool comesFromTouch(const QMouseEvent *event)
     const QPointingDevice *device = event->pointingDevice();
     return (device && device->type() == QInputDevice::DeviceType::TouchScreen) ||
            event->source() == Qt::MouseEventSynthesizedBySystem || event->source() == Qt::MouseEventSynthesizedByQt;
+}
+
+void guardDoubleTaps()
+{
+    qApp->installEventFilter(new DoubleTapGuard(qApp));
 }
 
 } // namespace kalyxteron

@@ -61,4 +61,9 @@ void offerKeyPad(QLineEdit *field, PadKind kind, std::initializer_list<QWidget *
 /// makes mouse events of the touches no control takes as touches.
 bool comesFromTouch(const QMouseEvent *event);
 
+/// From now on the second tap of a double tap does nothing on a window that was not there, or
+/// not under the finger, at the first: a tap that hands over to another screen, or opens a
+/// message, is never taken up again by what opened.
+void guardDoubleTaps();
+
 } // namespace kalyxteron

@@ -93,16 +93,17 @@ double pixelsPerMm(const SchoolDisplay &display)
     return std::hypot(display.pixels.width(), display.pixels.height()) / (display.inches * kMillimetresPerInch);
 }
 
-// Each number field of a screen and the check that checks it.
-struct NumberField {
+// Each field a pad types into, and the check that checks it.
+struct TypedField {
     const char *field;
     const char *check;
 };
-constexpr std::array kNumberFields{
-    NumberField{"txtadd", "cmdchadd"},      NumberField{"txtdiaf", "cmdchdiaf"},
-    NumberField{"txtmult", "cmdchmult"},    NumberField{"txtpiliko", "cmdypoloipo"},
-    NumberField{"txtypoloipo", "cmdypoloipo"}, NumberField{"txtnum1", nullptr},
-    NumberField{"txtnum2", nullptr},        NumberField{"txtxronia", "cmdchk"},
+constexpr std::array kTypedFields{
+    TypedField{"txtadd", "cmdchadd"},      TypedField{"txtdiaf", "cmdchdiaf"},
+    TypedField{"txtmult", "cmdchmult"},    TypedField{"txtpiliko", "cmdypoloipo"},
+    TypedField{"txtypoloipo", "cmdypoloipo"}, TypedField{"txtnum1", nullptr},
+    TypedField{"txtnum2", nullptr},        TypedField{"txtxronia", "cmdchk"},
+    TypedField{"txtschool", nullptr},      TypedField{"Text2", nullptr},
 };
 
 } // namespace
@@ -130,8 +131,8 @@ private slots:
     void placeBesideTheField_data();
     void placeBesideTheField();
 
-    void padBesideEveryNumberField_data();
-    void padBesideEveryNumberField();
+    void padBesideEveryField_data();
+    void padBesideEveryField();
     void wholeProblemByTouch_data();
     void wholeProblemByTouch();
     void gameTurnByTouch();
@@ -238,19 +239,21 @@ void TestTouch::placeBesideTheField()
     QCOMPARE(place.value_or(QRect()), placed);
 }
 
-void TestTouch::padBesideEveryNumberField_data()
+void TestTouch::padBesideEveryField_data()
 {
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<int>("display");
-    for (ScreenId screen : {ScreenId::GradeA, ScreenId::GradeB, ScreenId::GradesCtoF, ScreenId::Game}) {
+    for (ScreenId screen : {ScreenId::GradeA, ScreenId::GradeB, ScreenId::GradesCtoF, ScreenId::Game,
+                            ScreenId::Diploma1, ScreenId::MascotDiploma}) {
         for (std::size_t i = 0; i < kDisplays.size(); ++i)
             QTest::addRow("%s on %s", qPrintable(screenName(screen)), kDisplays[i].name) << screen << int(i);
     }
 }
 
 // On every number field, the pad stands inside the window, clear of the field, its check and what
-// the pupil works from (the two numbers, or the mascot on show), with keys a child's finger hits.
-void TestTouch::padBesideEveryNumberField()
+// the pupil works from (the two numbers, or the mascot on show), with keys a child's finger hits;
+// on a diploma, the keyboard leaves both names in sight.
+void TestTouch::padBesideEveryField()
 {
     QFETCH(ScreenId, screen);
     QFETCH(int, display);
@@ -264,14 +267,18 @@ void TestTouch::padBesideEveryNumberField()
     if (!shown.netbook)
         currentScreen()->resize(room);
     QVERIFY(activate());
-    const bool game = screen == ScreenId::Game;
-    tap(button(game ? "cmdrandom" : "cmdteacher")); // the operands open to typing
-    const QStringList inSight = game ? QStringList{QStringLiteral("mascotPanel")}
-                                     : QStringList{QStringLiteral("txtnum1"), QStringLiteral("txtnum2")};
+    QStringList inSight{QStringLiteral("txtschool"), QStringLiteral("Text2")};
+    if (screen == ScreenId::Game) {
+        tap(button("cmdrandom"));
+        inSight = QStringList{QStringLiteral("mascotPanel")};
+    } else if (screen != ScreenId::Diploma1 && screen != ScreenId::MascotDiploma) {
+        tap(button("cmdteacher")); // the operands open to typing
+        inSight = QStringList{QStringLiteral("txtnum1"), QStringLiteral("txtnum2")};
+    }
     const QRect stage = inScreen(currentScreen()->centralWidget());
     double smallest = std::numeric_limits<double>::max();
     int fields = 0;
-    for (const NumberField &number : kNumberFields) {
+    for (const TypedField &number : kTypedFields) {
         auto *typed = currentScreen()->findChild<QLineEdit *>(QLatin1String(number.field));
         if (!typed)
             continue;

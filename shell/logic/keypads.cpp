@@ -12,7 +12,7 @@ namespace kalyxteron {
 
 namespace {
 
-constexpr int kKey = 4; // a key's width, in quarters
+constexpr int kKey = kQuartersPerKey;
 
 constexpr QStringView kErase = u"⌫";
 constexpr QStringView kEraseName = u"Σβήσιμο";

@@ -28,6 +28,9 @@ enum class KeyAction {
     Dialytika, // the next vowel takes a dialytika
 };
 
+/// A key's width in the units its place is given in: quarters, as keyboards' rows are set off.
+constexpr int kQuartersPerKey = 4;
+
 /// A key: where it stands, in quarters of a key from the pad's top left, and what it is.
 struct PadKey {
     int row;

@@ -33,7 +33,6 @@ constexpr double kFaceShare = 0.46;    // a key's letter, of its side
 constexpr double kMarkGrowth = 2.0;    // an accent alone on a key is drawn larger, to be seen
 constexpr double kBorderShare = 0.05;  // a key's border, of its side
 constexpr double kRoundingShare = 0.15;
-constexpr int kQuarters = 4;           // a key's width in the design's units
 
 const QString kBackspace(QChar(u'\b')); // what Backspace types, as a keyboard sends it
 
@@ -263,7 +262,7 @@ void KeyPad::layOut()
     const auto *screen = qobject_cast<const Screen *>(window());
     const int side = keySide(kDesignKeySide, screen ? screen->scale() : 1.0, platform().pixelsPerMillimetre(window()));
     const int gap = std::max(kLeastGap, int(std::lround(side * kGapShare)));
-    const double step = double(side + gap) / kQuarters; // one quarter of a key and its gap
+    const double step = double(side + gap) / kQuartersPerKey; // one quarter of a key and its gap
     const auto along = [gap, step](int quarters) { return gap + int(std::lround(quarters * step)); };
     for (std::size_t i = 0; i < m_keys.size(); ++i) {
         const PadKey &key = m_design.keys[i];

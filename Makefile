@@ -64,12 +64,16 @@ screenshots: build
 contact-sheet: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/contactsheet $(BUILD)/contact-sheet.png
 
-# Refreshes the screenshots the README shows, under docs/screenshots.
+# Refreshes the screenshots the README shows, under docs/screenshots; the on-screen pads, opened
+# by touch, at the design size and on a 3840 by 2160 panel.
 docs-screenshots: build
-	rm -f docs/screenshots/*.png docs/screenshots/netbook-1024x600/*.png docs/screenshots/maximised-1920x1080/*.png
+	rm -f docs/screenshots/*.png docs/screenshots/netbook-1024x600/*.png docs/screenshots/maximised-1920x1080/*.png \
+		docs/screenshots/panel-3840x2160/*.png
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/screenshots/netbook-1024x600 --desktop 1024x600
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/screenshots/maximised-1920x1080 --maximised 1920x1080
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/screenshots --touch
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/screenshots docs/screenshots/panel-3840x2160 --touch --maximised 3840x2160
 
 # Builds the Debian package, build-package/kalyxteron_<version>_<architecture>.deb: a Release
 # build of its own with Debian's compiler and linker flags (hardening included).

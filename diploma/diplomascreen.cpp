@@ -11,6 +11,7 @@
 #include "shell/appearance/palette.h"
 #include "shell/widgets/picturebox.h"
 #include "shell/platform.h"
+#include "shell/widgets/keypad.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -353,6 +354,11 @@ DiplomaScreen::DiplomaScreen(ScreenId id)
     m_timer->setInterval(kDateIntervalMs);
     connect(m_timer, &QTimer::timeout, this, &DiplomaScreen::Timer1_Timer);
     m_timer->start();
+
+    // By touch, the names are typed on a Greek keyboard of the program's own, which leaves the
+    // other name in sight and within reach of a finger.
+    offerKeyPad(m_school, PadKind::Greek, {m_name});
+    offerKeyPad(m_name, PadKind::Greek, {m_school});
 
     m_school->setFocus();
 }

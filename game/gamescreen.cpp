@@ -15,6 +15,7 @@
 #include "shell/appearance/palette.h"
 #include "shell/widgets/picturebox.h"
 #include "shell/platform.h"
+#include "shell/widgets/keypad.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -144,7 +145,7 @@ void GameScreen::build()
     instruction->setFont(plainFont(12, true));
     setColours(instruction, kInk);
 
-    panel(area, "mascotPanel", kMascotPanel);
+    QFrame *mascotPanel = panel(area, "mascotPanel", kMascotPanel);
     panel(area, "sportPanel", kSportPanel);
     buildPictures();
 
@@ -178,6 +179,9 @@ void GameScreen::build()
     connect(m_check, &QPushButton::clicked, this, &GameScreen::cmdchk_Click);
     addCommand(nullptr, "arxiki", QStringLiteral("&Αρχική Οθόνη"), &GameScreen::arxiki_Click);
     addCommand(nullptr, "info", QStringLiteral("&Πληροφορίες"), &GameScreen::info_Click);
+
+    // By touch, the year comes from a number pad that leaves the mascot and the check in sight.
+    offerKeyPad(m_year, PadKind::Numbers, {m_check, mascotPanel});
 
     setTabOrder(m_year, m_check);
     setTabOrder(m_check, m_score);

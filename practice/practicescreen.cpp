@@ -17,6 +17,7 @@
 #include "shell/appearance/palette.h"
 #include "shell/widgets/picturebox.h"
 #include "shell/platform.h"
+#include "shell/widgets/keypad.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -214,6 +215,7 @@ void PracticeScreen::build()
     buildScore();
     buildMascots();
     wire();
+    offerKeyPads();
     buildMenu();
     setFocusOrder();
 }
@@ -333,6 +335,20 @@ void PracticeScreen::wire()
     connect(m_exercises[2].check, &QPushButton::clicked, this, &PracticeScreen::cmdchmult_Click);
     if (m_division.check)
         connect(m_division.check, &QPushButton::clicked, this, &PracticeScreen::cmdypoloipo_Click);
+}
+
+// By touch, the number fields take their digits from a pad that leaves the two numbers and the
+// field's check in sight (the quotient's and the remainder's, each other too).
+void PracticeScreen::offerKeyPads()
+{
+    for (const Exercise &exercise : m_exercises)
+        offerKeyPad(exercise.answer, PadKind::Numbers, {exercise.check, m_first, m_second});
+    if (m_division.answer)
+        offerKeyPad(m_division.answer, PadKind::Numbers, {m_division.check, m_remainder, m_first, m_second});
+    if (m_remainder)
+        offerKeyPad(m_remainder, PadKind::Numbers, {m_division.check, m_division.answer, m_first, m_second});
+    for (QLineEdit *operand : {m_first, m_second})
+        offerKeyPad(operand, PadKind::Numbers, {m_first, m_second});
 }
 
 void PracticeScreen::buildMenu()

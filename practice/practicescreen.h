@@ -60,6 +60,7 @@ private:
     void buildScore();
     void buildMascots();
     void wire();
+    void offerKeyPads();
     void buildMenu();
     void setFocusOrder();
     void enableChecks();

@@ -32,6 +32,7 @@ public:
     virtual void randomize(double seed) = 0;            // reseed, with the clock value as read
     virtual double rnd() = 0;                           // uniform in [0, 1)
     virtual QRect availableArea() = 0;                  // the desktop's room for a new window
+    virtual double pixelsPerMillimetre(const QWidget *window) = 0; // on the display the window is on
 
     // The Greek voice. A screen passes a text as it shows it (numbers in digits, a problem
     // through problemWords() in shell/logic/spokenwords.h); what is said is textForSpeech() of

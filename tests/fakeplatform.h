@@ -33,6 +33,7 @@ public:
     void randomize(double seed) override;
     double rnd() override;
     QRect availableArea() override { return area; }
+    double pixelsPerMillimetre(const QWidget *) override { return pixelsPerMm; }
 
     /// Queues uniform values that make the next draws of one of n come out as `values`.
     void scriptDraws(int n, std::initializer_list<int> values);
@@ -55,6 +56,7 @@ public:
     double fraction = 45296.0 / 86400.0;
     QString date = QStringLiteral("8/12/2026");
     QRect area{0, 0, 1920, 1080};    // a desktop with room for every screen at its own size
+    double pixelsPerMm = 96.0 / 25.4; // a display of 96 pixels to the inch
     double fallbackUniform = 0.0;    // when nothing is queued ...
     std::function<double()> uniformSource; // ... or this, when set
     std::function<void(const QString &)> onMessage; // runs inside each message box

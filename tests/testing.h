@@ -53,6 +53,14 @@ inline void open(ScreenId id)
     handOver(currentScreen(), id);
 }
 
+/// Makes the screen on show the active window, as it is on a desktop.
+inline bool activate()
+{
+    Screen *screen = currentScreen();
+    screen->activateWindow();
+    return QTest::qWaitForWindowActive(screen, kEventWithinMs);
+}
+
 /// The names of the controls with these names that are visible on the screen on show.
 inline QStringList visibleOf(const QStringList &names)
 {

@@ -26,14 +26,6 @@ QString focused()
     return w ? w->objectName() : QString();
 }
 
-// Makes the screen on show the active window, as it is on a desktop.
-bool activate()
-{
-    Screen *screen = currentScreen();
-    screen->activateWindow();
-    return QTest::qWaitForWindowActive(screen, kEventWithinMs);
-}
-
 // Presses Tab until the named control has the focus: it must be reachable by keys alone.
 bool tabTo(const QString &name)
 {

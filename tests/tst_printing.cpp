@@ -106,13 +106,6 @@ QRectF fieldOnKeptPage(const char *name)
     return QRectF(form.topLeft() + QPointF(place.topLeft()) * scale, QSizeF(place.size()) * scale);
 }
 
-// Makes the screen on show the active window, as it is on a desktop: its focused field has a caret.
-bool activate()
-{
-    currentScreen()->activateWindow();
-    return QTest::qWaitForWindowActive(currentScreen(), kEventWithinMs);
-}
-
 // The pupil clicks on a field's dotted line and types, key by key.
 void clickAndType(const char *name, const QString &text)
 {

@@ -25,6 +25,7 @@ public:
     QString shortDate() override { return QStringLiteral("8/12/2026"); }
     void randomize(double seed) override { m_state = seed; }
     QRect availableArea() override { return area; }
+    double pixelsPerMillimetre(const QWidget *) override { return kPixelsPerMm; }
     double rnd() override
     {
         // A simple, repeatable sequence spread over [0, 1).
@@ -40,6 +41,7 @@ protected:
     void silence() override {}
 
 private:
+    static constexpr double kPixelsPerMm = 96.0 / 25.4; // a display of 96 pixels to the inch
     static constexpr double kSecondsStep = 1.37;
     static constexpr double kStartOfLessons = 36000.0; // 10 in the morning
     static constexpr double kNoon = 0.5;

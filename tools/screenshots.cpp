@@ -8,12 +8,16 @@
 // shows each window with a title bar on a desktop of that size instead, opened to fit it,
 // and fails if a window does not fit on it;
 //   screenshots OUTPUT_FOLDER --maximised 1920x1080
-// shows each window maximised on a desktop of that size, under its title bar.
+// shows each window maximised on a desktop of that size, under its title bar;
+//   screenshots OUTPUT_FOLDER --touch [--maximised WIDTHxHEIGHT]
+// renders instead the program's own pads as a pupil at a touch panel opens them, by touch: the
+// number pad on a practice screen and the Greek keyboard on a diploma.
 #include "tools/quietplatform.h"
 #include "shell/widgets/navigation.h"
 #include "shell/platform.h"
 #include "shell/widgets/screen.h"
 #include "shell/widgets/application.h"
+#include "tools/touchdriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,6 +26,7 @@
 #include <QPainter>
 #include <QMetaObject>
 #include <QTextStream>
+#include <QTest>
 #include <QTimer>
 
 #include <cmath>
@@ -98,6 +103,47 @@ void type(QWidget *screen, const char *name, const QString &text)
         field->setText(text);
 }
 
+// A screen made the active window at the size it is shown at, to be worked by touch.
+void readyForTouch(Screen *screen)
+{
+    screen->show();
+    if (g_maximised)
+        screen->resize(g_desktop - QSize(0, kTitleBarHeight));
+    QApplication::setActiveWindow(screen);
+    screen->activateWindow();
+    if (!QTest::qWaitForWindowActive(screen))
+        std::printf("%s did not become the active window\n", qPrintable(screen->objectName()));
+}
+
+// The number pad beside the sum of a drawn problem, the sum typed on it; the Greek keyboard
+// under a diploma's name, both names typed on it.
+bool saveTouchScreens(const QDir &folder)
+{
+    bool ok = true;
+    handOver(nullptr, ScreenId::GradesCtoF);
+    if (Screen *screen = currentScreen()) {
+        readyForTouch(screen);
+        touch::tap(screen->findChild<QAbstractButton *>(QStringLiteral("cmdrand")));
+        const int first = screen->findChild<QLineEdit *>(QStringLiteral("txtnum1"))->text().toInt();
+        const int second = screen->findChild<QLineEdit *>(QStringLiteral("txtnum2"))->text().toInt();
+        touch::tap(screen->findChild<QLineEdit *>(QStringLiteral("txtadd")));
+        ok = touch::typeOnPad(QString::number(first + second)) && ok;
+        ok = save(screen, folder, QStringLiteral("frmbase-number-pad")) && ok;
+    }
+    handOver(currentScreen(), ScreenId::Diploma1);
+    if (Screen *screen = currentScreen()) {
+        readyForTouch(screen);
+        runTimersOnce(screen);
+        touch::tap(screen->findChild<QLineEdit *>(QStringLiteral("txtschool")));
+        ok = touch::typeOnPad(QStringLiteral("3ο Δημοτικό Σχολείο Καλαμάτας")) && ok;
+        touch::tap(screen->findChild<QLineEdit *>(QStringLiteral("Text2")));
+        ok = touch::typeOnPad(QStringLiteral("Μαρία Παπαδοπούλου")) && ok;
+        ok = save(screen, folder, QStringLiteral("dimploma1-greek-keyboard")) && ok;
+        screen->closeForHandOver();
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -119,6 +165,11 @@ int main(int argc, char *argv[])
     if (g_desktop.isValid())
         quiet.area = QRect(0, kTitleBarHeight, g_desktop.width(), g_desktop.height() - kTitleBarHeight);
     setPlatform(&quiet);
+    if (args.contains(QStringLiteral("--touch"))) {
+        const bool ok = saveTouchScreens(folder);
+        QApplication::processEvents();
+        return ok ? 0 : 1;
+    }
 
     bool ok = true;
     for (int i = 0; i < kScreenCount; ++i) {

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <bit>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 
 namespace kalyxteron {
@@ -32,6 +33,7 @@ constexpr double kMillisecondsPerSecond = 1000.0;
 constexpr double kSecondsPerDay = 86400.0;
 constexpr int kMantissaBits = 53;
 constexpr int kMessageBoxPointSize = 14;
+constexpr double kMillimetresPerInch = 25.4;
 // The last beep before the program ends is heard to its end, if the sound server answers in time.
 constexpr std::chrono::milliseconds kLastBeepWait{500};
 
@@ -135,6 +137,17 @@ QRect DesktopPlatform::availableArea()
     if (!display)
         display = QGuiApplication::primaryScreen();
     return display ? display->availableGeometry() : QRect();
+}
+
+double DesktopPlatform::pixelsPerMillimetre(const QWidget *window)
+{
+    const QScreen *display = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!display)
+        return 0.0;
+    // In the same pixels as a window's; a display that does not say its size is taken at the
+    // density the desktop sets its texts for.
+    const double physical = display->physicalDotsPerInch() / kMillimetresPerInch;
+    return std::isfinite(physical) && physical > 0.0 ? physical : display->logicalDotsPerInch() / kMillimetresPerInch;
 }
 
 } // namespace kalyxteron

@@ -31,6 +31,7 @@ public:
     void randomize(double seed) override;
     double rnd() override;
     QRect availableArea() override;
+    double pixelsPerMillimetre(const QWidget *window) override;
 
 protected:
     void say(const QString &words) override;

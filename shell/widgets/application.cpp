@@ -5,6 +5,8 @@
 
 #include "shell/logic/release.h"
 
+#include "shell/widgets/keypad.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -76,6 +78,7 @@ void setUpApplication()
     if (translator->load(kQtTranslation))
         QCoreApplication::installTranslator(translator);
     qApp->installEventFilter(new EnterPressesButtons(qApp));
+    guardDoubleTaps();
 }
 
 } // namespace kalyxteron

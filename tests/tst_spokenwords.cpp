@@ -182,6 +182,18 @@ void TestSpokenWords::texts_data()
     QTest::newRow("name in capitals") << "στο ΜΟΝΑΧΟ" << "στο Μόναχο";
     QTest::newRow("capitals inside a longer word stay") << "ΜΟΝΑΧΟΙ" << "ΜΟΝΑΧΟΙ";
     QTest::newRow("empty") << "" << "";
+    QTest::newRow("a school's number") << "3ο Καλαμάτας" << "τρίτο Καλαμάτας";
+    QTest::newRow("ordinal of two places") << "21ο Δημοτικό" << "εικοστό πρώτο Δημοτικό";
+    QTest::newRow("feminine ordinal") << "1η τάξη" << "πρώτη τάξη";
+    QTest::newRow("ordinal eleven and teens") << "11ο, 113η" << "ενδέκατο, εκατοστή δέκατη τρίτη";
+    QTest::newRow("masculine ordinal") << "12ος" << "δωδέκατος";
+    QTest::newRow("genitive ordinal") << "του 4ου" << "του τέταρτου";
+    QTest::newRow("counting after a feminine article") << "στις 4 πράξεις" << "στις τέσσερις πράξεις";
+    QTest::newRow("counting masculine plurals") << "13 βαθμούς" << "δεκατρείς βαθμούς";
+    QTest::newRow("feminine one") << "οι 21 μασκότ" << "οι είκοσι μία μασκότ";
+    QTest::newRow("masculine one as the neuter") << "τους 21 βαθμούς" << "τους είκοσι ένα βαθμούς";
+    QTest::newRow("neuter article") << "το 4" << "το τέσσερα";
+    QTest::newRow("a sign is no ordinal") << "-3ο" << "μείον τρία ο";
 }
 
 void TestSpokenWords::texts()

@@ -19,7 +19,8 @@ constexpr int kThousand = 1000;
 enum class Gender { Neuter, Feminine };
 
 // A numeral in the two genders the program needs: neuter for counting, feminine before
-// «χιλιάδες» and for the day of a date.
+// «χιλιάδες», for the day of a date, and before a masculine or feminine plural (3 and 4, 13
+// and 14 and the hundreds are the same in both: «τρεις βαθμούς», «τέσσερις πράξεις»).
 struct Numeral {
     QStringView neuter;
     QStringView feminine;
@@ -78,6 +79,59 @@ constexpr QStringView kThousands = u"χιλιάδες";
 constexpr QStringView kAnd = u"και";
 constexpr QStringView kDecimalComma = u"κόμμα";
 constexpr QStringView kFirstOfTheMonth = u"πρώτη";
+
+// An ordinal's stem for each of its digits' places, and whether its ending takes the stress
+// («τρίτο», but «εικοστό»): 21ο is «εικοστό πρώτο», 113η «εκατοστή δέκατη τρίτη».
+struct OrdinalStem {
+    QStringView stem;
+    bool stressedEnding;
+};
+constexpr std::array<OrdinalStem, kTen> kOrdinalUnits{{
+    {.stem = u"", .stressedEnding = false},      {.stem = u"πρώτ", .stressedEnding = false},
+    {.stem = u"δεύτερ", .stressedEnding = false}, {.stem = u"τρίτ", .stressedEnding = false},
+    {.stem = u"τέταρτ", .stressedEnding = false}, {.stem = u"πέμπτ", .stressedEnding = false},
+    {.stem = u"έκτ", .stressedEnding = false},    {.stem = u"έβδομ", .stressedEnding = false},
+    {.stem = u"όγδο", .stressedEnding = false},   {.stem = u"ένατ", .stressedEnding = false},
+}};
+constexpr std::array<OrdinalStem, kTen> kOrdinalTens{{
+    {.stem = u"", .stressedEnding = false},            {.stem = u"δέκατ", .stressedEnding = false},
+    {.stem = u"εικοστ", .stressedEnding = true},       {.stem = u"τριακοστ", .stressedEnding = true},
+    {.stem = u"τεσσαρακοστ", .stressedEnding = true}, {.stem = u"πεντηκοστ", .stressedEnding = true},
+    {.stem = u"εξηκοστ", .stressedEnding = true},      {.stem = u"εβδομηκοστ", .stressedEnding = true},
+    {.stem = u"ογδοηκοστ", .stressedEnding = true},    {.stem = u"ενενηκοστ", .stressedEnding = true},
+}};
+constexpr std::array<OrdinalStem, kTen> kOrdinalHundreds{{
+    {.stem = u"", .stressedEnding = false},              {.stem = u"εκατοστ", .stressedEnding = true},
+    {.stem = u"διακοσιοστ", .stressedEnding = true},     {.stem = u"τριακοσιοστ", .stressedEnding = true},
+    {.stem = u"τετρακοσιοστ", .stressedEnding = true},   {.stem = u"πεντακοσιοστ", .stressedEnding = true},
+    {.stem = u"εξακοσιοστ", .stressedEnding = true},     {.stem = u"επτακοσιοστ", .stressedEnding = true},
+    {.stem = u"οκτακοσιοστ", .stressedEnding = true},    {.stem = u"εννιακοσιοστ", .stressedEnding = true},
+}};
+constexpr std::array<OrdinalStem, 3> kOrdinalElevenTwelve{{
+    {.stem = u"", .stressedEnding = false},
+    {.stem = u"ενδέκατ", .stressedEnding = false},
+    {.stem = u"δωδέκατ", .stressedEnding = false},
+}};
+constexpr int kLargestOrdinal = 999;
+
+// The endings an ordinal is written with after its digits («3ο», «1η», «2ος»), and with stress.
+struct OrdinalEnding {
+    QStringView written;
+    QStringView stressed;
+};
+constexpr std::array<OrdinalEnding, 5> kOrdinalEndings{{
+    {.written = u"ος", .stressed = u"ός"},
+    {.written = u"ου", .stressed = u"ού"},
+    {.written = u"ης", .stressed = u"ής"},
+    {.written = u"ο", .stressed = u"ό"},
+    {.written = u"η", .stressed = u"ή"},
+}};
+
+// The words a number agrees with: feminine ones («τις τρεις πράξεις», «είκοσι μία μασκότ»), and
+// masculine ones or either («οι τρεις», «τρεις βαθμούς»), which take the same 3 and 4 but the
+// neuter's «ένα». Articles before the number, and the plurals after it that the texts count.
+constexpr std::array<QStringView, 4> kFeminineWords{u"τις", u"στις", u"πράξεις", u"μασκότ"};
+constexpr std::array<QStringView, 7> kMasculineWords{u"οι", u"των", u"τους", u"στους", u"βαθμούς", u"βαθμοί", u"αριθμούς"};
 
 struct OperatorWord {
     Operator op;
@@ -209,6 +263,54 @@ void appendBelowThousand(QString &words, int n, Gender gender)
         appendWord(words, kUnits[std::size_t(rest)].in(gender));
     }
 }
+
+// 1 to 999 as an ordinal, every part of it with the ending.
+QString ordinalWords(int n, const OrdinalEnding &ending)
+{
+    QString words;
+    const auto append = [&](const OrdinalStem &part) {
+        if (!part.stem.isEmpty())
+            appendWord(words, part.stem.toString() + (part.stressedEnding ? ending.stressed : ending.written).toString());
+    };
+    append(kOrdinalHundreds[std::size_t(n / kHundred)]);
+    const int rest = n % kHundred;
+    if (rest == 11 || rest == 12) {
+        append(kOrdinalElevenTwelve[std::size_t(rest - kTen)]);
+    } else {
+        append(kOrdinalTens[std::size_t(rest / kTen)]);
+        append(kOrdinalUnits[std::size_t(rest % kTen)]);
+    }
+    return words;
+}
+
+// The whole word that starts or ends at a place of a text (blanks between skipped).
+QStringView wordAfter(QStringView text, qsizetype from)
+{
+    while (from < text.size() && text[from] == u' ')
+        ++from;
+    qsizetype end = from;
+    while (end < text.size() && (text[end].isLetter() || text[end].isMark()))
+        ++end;
+    return text.mid(from, end - from);
+}
+
+QStringView wordBefore(QStringView text, qsizetype to)
+{
+    while (to > 0 && text[to - 1] == u' ')
+        --to;
+    qsizetype start = to;
+    while (start > 0 && (text[start - 1].isLetter() || text[start - 1].isMark()))
+        --start;
+    return text.mid(start, to - start);
+}
+
+template <typename Words>
+bool isOneOf(QStringView word, const Words &words)
+{
+    return std::any_of(words.begin(), words.end(), [word](QStringView w) { return word.compare(w, Qt::CaseInsensitive) == 0; });
+}
+
+QString numberWords(int value, Gender gender);
 
 QString digitByDigit(QStringView digits)
 {
@@ -358,7 +460,24 @@ QString withNumbersInWords(const QString &text)
         int value = 0;
         for (const QChar c : digits)
             value = value * kTen + c.digitValue();
-        words += asNumber && value <= kLargestNumberInWords ? numberWords(value) : digitByDigit(digits);
+        // An ordinal: the digits with the ending written right after them («3ο Δημοτικό»).
+        const auto ending = std::find_if(kOrdinalEndings.begin(), kOrdinalEndings.end(), [&](const OrdinalEnding &e) {
+            const qsizetype after = end + e.written.size();
+            return QStringView(text).mid(end, e.written.size()) == e.written &&
+                   (after >= text.size() || !isWordCharacter(text[after]));
+        });
+        if (asNumber && !signed_ && value >= 1 && value <= kLargestOrdinal && ending != kOrdinalEndings.end()) {
+            words += ordinalWords(value, *ending);
+            end += ending->written.size();
+        } else {
+            const QStringView before = wordBefore(text, i - (signed_ ? 1 : 0));
+            const QStringView after = wordAfter(text, end);
+            const bool feminine = isOneOf(before, kFeminineWords) || isOneOf(after, kFeminineWords);
+            const bool masculine = isOneOf(before, kMasculineWords) || isOneOf(after, kMasculineWords);
+            const Gender gender =
+                feminine || (masculine && value % kTen != 1) ? Gender::Feminine : Gender::Neuter;
+            words += asNumber && value <= kLargestNumberInWords ? numberWords(value, gender) : digitByDigit(digits);
+        }
         // A decimal point or comma between two digit runs is read out.
         if (end + 1 < text.size() && (text[end] == u'.' || text[end] == u',') && text[end + 1].isDigit()) {
             words += u' ' + kDecimalComma.toString();
@@ -376,7 +495,9 @@ QString withNumbersInWords(const QString &text)
 
 } // namespace
 
-QString numberWords(int value)
+namespace {
+
+QString numberWords(int value, Gender gender)
 {
     if (value == 0)
         return kZero.toString();
@@ -384,7 +505,7 @@ QString numberWords(int value)
         return (value < 0 ? kMinus.toString() + u' ' : QString()) +
                digitByDigit(QString::number(value).remove(u'-'));
     if (value < 0)
-        return kMinus.toString() + u' ' + numberWords(-value);
+        return kMinus.toString() + u' ' + numberWords(-value, gender);
     QString words;
     const int thousands = value / kThousand;
     if (thousands == 1) {
@@ -394,8 +515,15 @@ QString numberWords(int value)
         appendWord(words, kThousands);
     }
     if (const int rest = value % kThousand; rest > 0)
-        appendBelowThousand(words, rest, Gender::Neuter);
+        appendBelowThousand(words, rest, gender);
     return words;
+}
+
+} // namespace
+
+QString numberWords(int value)
+{
+    return numberWords(value, Gender::Neuter);
 }
 
 QString operandsWords(int first, int second)

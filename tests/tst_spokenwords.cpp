@@ -178,6 +178,8 @@ void TestSpokenWords::texts_data()
     QTest::newRow("a Latin name") << "Maria" << "Μαρια";
     QTest::newRow("pairs of Latin letters") << "Thomas" << "Θομας";
     QTest::newRow("accented Latin") << "José" << "Τζοσε";
+    QTest::newRow("a Latin word in capitals") << "JAZZ" << "Τζαζζ";
+    QTest::newRow("the credits' licence") << "GNU GPL" << "γκνου τζι πι ελ";
     QTest::newRow("the stories' English, any case") << "WHAT IS IT?" << "γουότ ιζ ιτ?";
     QTest::newRow("name in capitals") << "στο ΜΟΝΑΧΟ" << "στο Μόναχο";
     QTest::newRow("capitals inside a longer word stay") << "ΜΟΝΑΧΟΙ" << "ΜΟΝΑΧΟΙ";

@@ -149,16 +149,20 @@ constexpr std::array<QStringView, 12> kMonthsGenitive{
     u"Ιουλίου",    u"Αυγούστου",   u"Σεπτεμβρίου", u"Οκτωβρίου", u"Νοεμβρίου", u"Δεκεμβρίου",
 };
 
-// The Latin-script words of the mascots' stories as a Greek teacher reads them to a class.
+// The Latin-script words of the mascots' stories and of the credits as a Greek teacher reads
+// them to a class.
 struct LatinWords {
     QStringView written;   // matched as whole words, in any case
     QStringView spoken;
 };
-constexpr std::array<LatinWords, 4> kLatinWords{{
+constexpr std::array<LatinWords, 7> kLatinWords{{
     {.written = u"what is it", .spoken = u"γουότ ιζ ιτ"},
     {.written = u"millennium", .spoken = u"μιλένιουμ"},
     {.written = u"Seoul", .spoken = u"Σεούλ"},
     {.written = u"S", .spoken = u"ες"},   // the letter's name, as in «σχήμα S»
+    {.written = u"GNU", .spoken = u"γκνου"},
+    {.written = u"GPL", .spoken = u"τζι πι ελ"},
+    {.written = u"Kalyxteron", .spoken = u"Καλυξτέρον"},
 }};
 
 // Any other Latin-script word, letter by letter (pairs first), as Greek children read one.
@@ -366,7 +370,8 @@ QString transliterated(QStringView latinWord)
         for (const Transliteration &row : kTransliteration) {
             const QStringView piece = QStringView(plain).mid(i, row.latin.size());
             if (piece.compare(row.latin, Qt::CaseInsensitive) == 0) {
-                if (plain[i].isUpper()) {
+                // Only a word's first letter stays a capital: «ΓκΝΟυ» would be read letter by letter.
+                if (greek.isEmpty() && plain[i].isUpper()) {
                     greek += row.greek.left(1).toString().toUpper();
                     greek += row.greek.mid(1);
                 } else {

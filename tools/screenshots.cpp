@@ -109,7 +109,6 @@ void readyForTouch(Screen *screen)
     screen->show();
     if (g_maximised)
         screen->resize(g_desktop - QSize(0, kTitleBarHeight));
-    QApplication::setActiveWindow(screen);
     screen->activateWindow();
     if (!QTest::qWaitForWindowActive(screen))
         std::printf("%s did not become the active window\n", qPrintable(screen->objectName()));

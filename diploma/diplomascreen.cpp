@@ -10,7 +10,9 @@
 #include "shell/widgets/navigation.h"
 #include "shell/appearance/palette.h"
 #include "shell/widgets/picturebox.h"
+#include "shell/logic/spokenwords.h"
 #include "shell/platform.h"
+#include "shell/widgets/announcement.h"
 #include "shell/widgets/keypad.h"
 
 #include <QFontMetrics>
@@ -521,7 +523,8 @@ void DiplomaScreen::arxi_Click()
 void DiplomaScreen::ektiposi_Click()
 {
     // As it stands: whatever the pupil typed, the rows of full stops left, the date.
-    platform().printForm(clientArea());
+    if (const QString told = platform().printForm(clientArea()); !told.isEmpty())
+        tell(told);
 }
 
 void DiplomaScreen::exit_Click()
@@ -540,6 +543,24 @@ void DiplomaScreen::game_Click()
 void DiplomaScreen::info_Click()
 {
     handOver(this, ScreenId::Credits);
+}
+
+QString DiplomaScreen::spokenInstructions() const
+{
+    // The diploma's lines, as they read, with what the pupil has written on them.
+    QStringList lines;
+    for (const char *name : {"Label2", "txtschool", "lbl", "Text2", "Label1"})
+        lines << spokenText(clientArea()->findChild<QWidget *>(QLatin1String(name)));
+    lines.removeAll(QString());
+    return asSentences(lines);
+}
+
+QString DiplomaScreen::spokenText(const QWidget *control) const
+{
+    // The date is read as words, whatever the way it is written.
+    if (control == m_date)
+        return m_date->text().isEmpty() ? QString() : dateWords(platform().today());
+    return Screen::spokenText(control);
 }
 
 void DiplomaScreen::Timer1_Timer()

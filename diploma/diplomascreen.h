@@ -21,6 +21,9 @@ class DiplomaScreen : public Screen {
 public:
     explicit DiplomaScreen(ScreenId id);
 
+    QString spokenInstructions() const override;
+    QString spokenText(const QWidget *control) const override;
+
 public slots:
     void arxi_Click();
     void ektiposi_Click();

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diploma/namefield.h"
 
+#include "shell/logic/blankruns.h"
+
 #include <QAccessibleWidget>
 #include <QDropEvent>
 #include <QInputMethodEvent>
@@ -15,7 +17,6 @@ namespace kalyxteron {
 
 namespace {
 
-constexpr int kDottedRun = 3; // full stops in a row that are the dotted line, not typed text
 
 // The field's text as a screen reader gets it: without the runs of full stops. Offsets
 // into it are mapped to and from the field's own, so the caret and selections agree.

@@ -141,6 +141,7 @@ void GameScreen::build()
     area->setStyleSheet(gameStyle());
 
     QLabel *instruction = addLabel(area, "lbltext", kInstruction, kInstructionArea);
+    setSpokenInstructions(kInstruction);
     instruction->setWordWrap(true);
     instruction->setFont(plainFont(12, true));
     setColours(instruction, kInk);
@@ -229,7 +230,7 @@ void GameScreen::refuseOverflow(QLineEdit *fieldToFix)
 
 void GameScreen::Form_Load()
 {
-    platform().messageBox(kReminder);
+    tell(kReminder);
 }
 
 void GameScreen::cmdrandom_Click()

@@ -36,6 +36,7 @@ HomeScreen::HomeScreen() : Screen(ScreenId::Home, kCaption, kClientSize)
                    describe(Picture::HomeBackground), QRect(QPoint(0, 0), kClientSize));
 
     QLabel *welcome = addLabel(clientArea(), "lblminima", kWelcome, QRect(16, 10, 777, 110));
+    setSpokenInstructions(kWelcome);
     welcome->setWordWrap(true);
     welcome->setFont(plainFont(14, true));
     setColours(welcome, kWelcomeInk);

@@ -75,7 +75,8 @@ InstructionsScreen::InstructionsScreen()
         heard << label->lines().join(u' ');
     }
     // Nothing here takes the focus, so a screen reader would find only the window's title.
-    announceOnOpening(this, asSentences(heard));
+    setSpokenInstructions(asSentences(heard));
+    announceOnOpening(this, spokenInstructions());
 
     QMenu *choice = addList("epilogi", QStringLiteral("&Επιλογή"));
     addCommand(choice, "clasA", QStringLiteral("&Τάξη Α΄"), &InstructionsScreen::clasA_Click);
@@ -133,7 +134,8 @@ CreditsScreen::CreditsScreen()
     setColours(contact, Qt::black);
 
     addCommand(nullptr, "arxiki", QStringLiteral("&Αρχική Οθόνη"), &CreditsScreen::arxiki_Click);
-    announceOnOpening(this, asSentences({makers->lines().join(u' '), profession->text(), contact->text()}));
+    setSpokenInstructions(asSentences({makers->lines().join(u' '), profession->text(), contact->text()}));
+    announceOnOpening(this, spokenInstructions());
 }
 
 void CreditsScreen::arxiki_Click()

@@ -13,6 +13,7 @@
 #include "shell/widgets/linedcaption.h"
 #include "shell/widgets/navigation.h"
 #include "shell/logic/numeric.h"
+#include "shell/logic/spokenwords.h"
 #include "shell/widgets/overflow.h"
 #include "shell/appearance/palette.h"
 #include "shell/widgets/picturebox.h"
@@ -48,6 +49,7 @@ struct GradeDesign {
     bool wrongProductMovesFocus;        // to the quotient
     bool sumTellsAthensWithFullStop;    // the Athens story's second wording
     bool wrongDivisionFocusesRemainder;
+    bool speaksItsWords;                // each check's praise or warning word is said aloud as well
     std::vector<const char *> focusOrder;
 };
 
@@ -78,6 +80,7 @@ const std::array<GradeDesign, 3> kGrades{{
      .wrongProductMovesFocus = false,
      .sumTellsAthensWithFullStop = false,
      .wrongDivisionFocusesRemainder = false,
+     .speaksItsWords = true,
      .focusOrder = {"txtvathmos", "cmdchmult", "cmdchdiaf", "cmdchadd", "txtmult", "txtdiaf", "txtadd", "cdmdiagrafi",
                     "cmdrand", "txtnum2", "txtnum1", "cmdteacher"}},
     {.grade = Grade::B,
@@ -97,6 +100,7 @@ const std::array<GradeDesign, 3> kGrades{{
      .wrongProductMovesFocus = false,
      .sumTellsAthensWithFullStop = false,
      .wrongDivisionFocusesRemainder = false,
+     .speaksItsWords = false,
      .focusOrder = {"cmdypoloipo", "txtvathmos", "cmdchmult", "cmdchdiaf", "cmdchadd", "txtpiliko", "txtmult",
                     "txtdiaf", "txtadd", "cdmdiagrafi", "cmdrand", "txtnum2", "txtnum1", "cmdteacher"}},
     {.grade = Grade::CtoF,
@@ -116,6 +120,7 @@ const std::array<GradeDesign, 3> kGrades{{
      .wrongProductMovesFocus = true,
      .sumTellsAthensWithFullStop = true,
      .wrongDivisionFocusesRemainder = true,
+     .speaksItsWords = false,
      .focusOrder = {"txtnum1", "txtnum2", "cmdrand", "cdmdiagrafi", "txtadd", "txtdiaf", "txtmult", "txtpiliko",
                     "txtypoloipo", "cmdchadd", "cmdchdiaf", "cmdchmult", "txtvathmos", "cmdypoloipo", "cmdteacher"}},
 }};
@@ -228,6 +233,7 @@ void PracticeScreen::buildProblem()
         setColours(area, Qt::black, m_design.background);
 
     QLabel *instruction = addLabel(area, "lblodigia", m_design.instruction, QRect(12, 6, 785, 56));
+    setSpokenInstructions(m_design.instruction);
     instruction->setWordWrap(true);
     instruction->setFont(plainFont(12, true));
     setColours(instruction, kInk);
@@ -264,13 +270,14 @@ void PracticeScreen::buildExercises()
 
     if (m_design.divides) {
         constexpr int kDivisionRow = 3;
-        operationLabel(area, "Label4", QStringLiteral("Πηλίκο(:)"), rowRect(kDivisionRow, kOperationX, kOperationWidth));
+        m_division.name =
+            operationLabel(area, "Label4", QStringLiteral("Πηλίκο(:)"), rowRect(kDivisionRow, kOperationX, kOperationWidth));
         m_division.answer = answerField(area, "txtpiliko", rowRect(kDivisionRow, kAnswerX, kAnswerWidth));
         m_division.answer->setAccessibleName(QStringLiteral("Πηλίκο"));
         int checkRow = kDivisionRow;
         if (m_design.hasRemainder) {
-            operationLabel(area, "Label5", QStringLiteral("Υπόλοιπο της διαίρεσης(:)"),
-                           rowRect(kDivisionRow, kCheckX, kRemainderLabelWidth));
+            m_remainderName = operationLabel(area, "Label5", QStringLiteral("Υπόλοιπο της διαίρεσης(:)"),
+                                             rowRect(kDivisionRow, kCheckX, kRemainderLabelWidth));
             m_remainder = answerField(area, "txtypoloipo", rowRect(kDivisionRow, kRemainderX, kRemainderWidth));
             m_remainder->setAccessibleName(QStringLiteral("Υπόλοιπο της διαίρεσης"));
             checkRow = kDivisionRow + 1; // the check and its word stand under the remainder, in their columns
@@ -391,6 +398,7 @@ void PracticeScreen::buildExercise(Operation operation, int row)
     QLabel *label = operationLabel(area, names.operationLabel, QString::fromUtf8(names.caption),
                                    rowRect(row, kOperationX, kOperationWidth));
     Exercise &exercise = m_exercises[std::size_t(operation)];
+    exercise.name = label;
     exercise.answer = answerField(area, names.answer, rowRect(row, kAnswerX, kAnswerWidth));
     exercise.answer->setAccessibleName(label->text());
     exercise.check = checkButton(area, names.check, rowRect(row, kCheckX, kCheckWidth));
@@ -398,9 +406,38 @@ void PracticeScreen::buildExercise(Operation operation, int row)
     exercise.word = wordLabel(area, names.word, rowRect(row, kWordX, kWordWidth));
 }
 
+QString PracticeScreen::spokenText(const QWidget *control) const
+{
+    const std::optional<qint16> first = readInt16(m_first->text());
+    const std::optional<qint16> second = readInt16(m_second->text());
+    const bool problemSet = first && second && !m_first->text().trimmed().isEmpty() && !m_second->text().trimmed().isEmpty();
+    // The two numbers, read as the problem they are.
+    if (control == m_first || control == m_second)
+        return problemSet ? operandsWords(*first, *second) : Screen::spokenText(control);
+    // An exercise's name, and the problem it asks, read with the operation's name.
+    const auto named = [&](const QLabel *name, Operator op) {
+        // The name without its sign in brackets, which the operation's name says.
+        const QString said = name->text().section(u'(', 0, 0).trimmed();
+        return problemSet ? said + QStringLiteral(". ") + problemWords(*first, op, *second) : said;
+    };
+    constexpr std::array kOperators{Operator::Plus, Operator::Minus, Operator::Times};
+    for (std::size_t i = 0; i < m_exercises.size(); ++i) {
+        if (control == m_exercises[i].name)
+            return named(m_exercises[i].name, kOperators[i]);
+    }
+    if (m_division.name && (control == m_division.name || control == m_remainderName))
+        return named(static_cast<const QLabel *>(control), Operator::DividedBy);
+    // A mascot: who it is, then its story.
+    for (const PictureBox *mascot : m_mascots) {
+        if (control == mascot)
+            return mascot->accessibleName() + QStringLiteral(". ") + m_story->text();
+    }
+    return Screen::spokenText(control);
+}
+
 void PracticeScreen::Form_Load()
 {
-    platform().messageBox(kGreeting);
+    tell(kGreeting);
 }
 
 void PracticeScreen::cdmdiagrafi_Click()
@@ -518,11 +555,13 @@ bool PracticeScreen::isRight(const Judgement &judgement, const Exercise &exercis
         refuseOverflow(judgement.overflowed, exercise.answer);
         return false;
     case Verdict::ZeroOperand:
-        platform().messageBox(kZeroOperandMessage);
+        tell(kZeroOperandMessage);
         m_first->setFocus();
         return false;
     case Verdict::Wrong:
         showWarningWord(exercise.word);
+        if (m_design.speaksItsWords)
+            speak(exercise.word->text());
         if (nextWhenWrong)
             nextWhenWrong->setFocus();
         announce(this, exercise.word->text());
@@ -544,6 +583,8 @@ bool PracticeScreen::beginReward(const Exercise &exercise, bool releasesClear, s
     if (releasesClear)
         m_clear->setEnabled(true);
     showPraiseWord(exercise.word);
+    if (m_design.speaksItsWords)
+        speak(exercise.word->text()); // right after the beep
     showMascot(athensStory);
     exercise.check->setEnabled(false);
     return true;
@@ -557,9 +598,9 @@ bool PracticeScreen::raiseScoreAndAward(const QLabel *word)
     if (score < kDiplomaScore)
         return false;
 
-    platform().messageBox(kAwardMessage);
+    tell(kAwardMessage);
     closeForHandOver();
-    platform().messageBox(kAfterAwardMessage);
+    tell(kAfterAwardMessage);
     const int drawn = drawFromClock(platform(), int(kDiplomaTable.size()), Reseed::SecondsSinceMidnight);
     handOver(this, kDiplomaTable[std::size_t(drawn)]);
     return true;

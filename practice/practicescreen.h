@@ -43,11 +43,14 @@ public slots:
     void enimerosi_Click();
     void info_Click();
 
+    QString spokenText(const QWidget *control) const override;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Exercise {
+        QLabel *name = nullptr;
         QLineEdit *answer = nullptr;
         QPushButton *check = nullptr;
         QLabel *word = nullptr;
@@ -93,6 +96,7 @@ private:
     std::array<Exercise, 3> m_exercises{}; // sum, difference, product
     Exercise m_division;                   // quotient, where the grade divides
     QLineEdit *m_remainder = nullptr;      // grades C to F only
+    QLabel *m_remainderName = nullptr;
     std::array<PictureBox *, 9> m_mascots{};
 };
 

@@ -12,6 +12,7 @@
 // with a scripted fake and run headless and deterministic.
 #pragma once
 
+#include <QDate>
 #include <QRect>
 #include <QString>
 
@@ -25,10 +26,12 @@ public:
     virtual void messageBox(const QString &text) = 0;   // modal, one OK button, title "Kalyxteron"
     virtual void beep() = 0;                            // the system's default sound
     virtual void endProgram() = 0;                      // at once; no further handler runs
-    virtual void printForm(QWidget *clientArea) = 0;    // a screen's client area, as shown
+    virtual QString printForm(QWidget *clientArea) = 0; // a screen's client area, as shown; what to
+                                                        // tell the pupil, or nothing when it is on its way
     virtual double secondsSinceMidnight() = 0;          // with its fraction
     virtual double dayFraction() = 0;                   // whole seconds since midnight / 86400
     virtual QString shortDate() = 0;                    // the user's short date format
+    virtual QDate today() = 0;                          // the same date, as a date
     virtual void randomize(double seed) = 0;            // reseed, with the clock value as read
     virtual double rnd() = 0;                           // uniform in [0, 1)
     virtual QRect availableArea() = 0;                  // the desktop's room for a new window

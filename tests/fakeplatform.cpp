@@ -75,10 +75,11 @@ void FakePlatform::endProgram()
     log << QStringLiteral("end");
 }
 
-void FakePlatform::printForm(QWidget *clientArea)
+QString FakePlatform::printForm(QWidget *clientArea)
 {
     printed.emplace_back(clientArea->window());
     log << QStringLiteral("print: ") + clientArea->window()->objectName();
+    return printOutcome;
 }
 
 double FakePlatform::secondsSinceMidnight()

@@ -26,10 +26,11 @@ public:
     void messageBox(const QString &text) override;
     void beep() override;
     void endProgram() override;
-    void printForm(QWidget *clientArea) override;
+    QString printForm(QWidget *clientArea) override;
     double secondsSinceMidnight() override;
     double dayFraction() override;
     QString shortDate() override;
+    QDate today() override { return day; }
     void randomize(double seed) override;
     double rnd() override;
     QRect availableArea() override { return area; }
@@ -55,6 +56,8 @@ public:
     double seconds = 45296.75;       // 12:34:56.75
     double fraction = 45296.0 / 86400.0;
     QString date = QStringLiteral("8/12/2026");
+    QDate day{2026, 12, 8};          // the same date
+    QString printOutcome;            // what a print tells the pupil (nothing: on its way)
     QRect area{0, 0, 1920, 1080};    // a desktop with room for every screen at its own size
     double pixelsPerMm = 96.0 / 25.4; // a display of 96 pixels to the inch
     double fallbackUniform = 0.0;    // when nothing is queued ...

@@ -108,13 +108,14 @@ public:
         screensAtBeep.push_back(visibleScreens());
         FakePlatform::beep();
     }
-    void printForm(QWidget *clientArea) override
+    QString printForm(QWidget *clientArea) override
     {
-        FakePlatform::printForm(clientArea);
+        const QString told = FakePlatform::printForm(clientArea);
         printedTexts.push_back({clientArea->findChild<QLineEdit *>(QStringLiteral("txtschool"))->text(),
                                 clientArea->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(),
                                 clientArea->findChild<QLabel *>(QStringLiteral("lbldater"))->text()});
         screensAtPrint.push_back(visibleScreens());
+        return told;
     }
 
     std::vector<QStringList> screensAtBeep;

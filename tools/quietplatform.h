@@ -19,10 +19,11 @@ public:
     void messageBox(const QString &) override {}
     void beep() override {}
     void endProgram() override {}
-    void printForm(QWidget *) override {}
+    QString printForm(QWidget *) override { return QString(); }
     double secondsSinceMidnight() override { return m_seconds += kSecondsStep; }
     double dayFraction() override { return kNoon; }
     QString shortDate() override { return QStringLiteral("8/12/2026"); }
+    QDate today() override { return QDate(2026, 12, 8); }
     void randomize(double seed) override { m_state = seed; }
     QRect availableArea() override { return area; }
     double pixelsPerMillimetre(const QWidget *) override { return kPixelsPerMm; }

@@ -36,6 +36,8 @@ constexpr int kMessageBoxPointSize = 14;
 constexpr double kMillimetresPerInch = 25.4;
 // The last beep before the program ends is heard to its end, if the sound server answers in time.
 constexpr std::chrono::milliseconds kLastBeepWait{500};
+// The beep as the sound server plays it: the desktop's bell is a ding of 0.14 s.
+constexpr std::chrono::milliseconds kBeepLength{200};
 
 QWidget *visibleScreen()
 {
@@ -66,6 +68,7 @@ void DesktopPlatform::beep()
     if (!m_chime)
         m_chime = std::make_unique<Chime>();
     m_chime->ring();
+    m_lastBeep = std::chrono::steady_clock::now();
 }
 
 void DesktopPlatform::say(const QString &words)
@@ -73,7 +76,11 @@ void DesktopPlatform::say(const QString &words)
     // Made at the first utterance: starting the program loads nothing of the voice.
     if (!m_speech)
         m_speech = std::make_unique<Speech>();
-    m_speech->say(words.toStdString());
+    // A word said with a beep (the praise of a right answer) comes right after it, not over it.
+    const auto sinceBeep = std::chrono::steady_clock::now() - m_lastBeep;
+    const auto wait = sinceBeep < kBeepLength ? std::chrono::duration_cast<std::chrono::milliseconds>(kBeepLength - sinceBeep)
+                                              : std::chrono::milliseconds(0);
+    m_speech->say(words.toStdString(), wait);
 }
 
 void DesktopPlatform::silence()
@@ -96,10 +103,9 @@ void DesktopPlatform::endProgram()
     QCoreApplication::exit(0);
 }
 
-void DesktopPlatform::printForm(QWidget *clientArea)
+QString DesktopPlatform::printForm(QWidget *clientArea)
 {
-    if (const QString outcome = printOnDefaultPrinter(clientArea); !outcome.isEmpty())
-        messageBox(outcome);
+    return printOnDefaultPrinter(clientArea);
 }
 
 double DesktopPlatform::secondsSinceMidnight()
@@ -110,6 +116,11 @@ double DesktopPlatform::secondsSinceMidnight()
 double DesktopPlatform::dayFraction()
 {
     return QTime::currentTime().msecsSinceStartOfDay() / int(kMillisecondsPerSecond) / kSecondsPerDay;
+}
+
+QDate DesktopPlatform::today()
+{
+    return QDate::currentDate();
 }
 
 QString DesktopPlatform::shortDate()

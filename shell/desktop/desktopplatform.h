@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <memory>
 #include <random>
 
@@ -24,10 +25,11 @@ public:
     void messageBox(const QString &text) override;
     void beep() override;
     void endProgram() override;
-    void printForm(QWidget *clientArea) override;
+    QString printForm(QWidget *clientArea) override;
     double secondsSinceMidnight() override;
     double dayFraction() override;
     QString shortDate() override;
+    QDate today() override;
     void randomize(double seed) override;
     double rnd() override;
     QRect availableArea() override;
@@ -41,6 +43,7 @@ private:
     std::mt19937_64 m_generator{std::random_device{}()};
     std::unique_ptr<Chime> m_chime;   // the beep's sound, once there has been one
     std::unique_ptr<Speech> m_speech; // the voice, once it has been asked to speak
+    std::chrono::steady_clock::time_point m_lastBeep; // a word said just after it waits for its end
 };
 
 } // namespace kalyxteron

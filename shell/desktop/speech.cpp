@@ -30,6 +30,7 @@ struct Speech::Shared {
     std::mutex mutex;
     std::condition_variable changed;
     std::string words;
+    std::chrono::steady_clock::time_point startAt; // when the words may begin
     bool asked = false;
     bool ending = false;
     bool ended = false;
@@ -110,9 +111,14 @@ void run(std::shared_ptr<Speech::Shared> shared)
         shared->changed.wait(lock, [&shared] { return shared->asked || shared->ending; });
         if (shared->ending)
             break;
+        const std::uint64_t number = shared->latest.load();
+        // Words that are to wait a moment are cut by anything asked meanwhile.
+        if (shared->changed.wait_until(lock, shared->startAt,
+                                       [&shared, number] { return shared->latest.load() != number || shared->ending; }))
+            continue;
         const std::string words = std::move(shared->words);
         shared->asked = false;
-        Utterance utterance{.shared = shared.get(), .number = shared->latest.load(), .output = nullptr};
+        Utterance utterance{.shared = shared.get(), .number = number, .output = nullptr};
         lock.unlock();
         if (!screenReaderRunning()) {
             if (!loaded) {
@@ -158,7 +164,7 @@ Speech::~Speech()
         shared.thread.detach();
 }
 
-void Speech::say(std::string words)
+void Speech::say(std::string words, std::chrono::milliseconds after)
 {
     // The thread is started by the first utterance: starting the program costs nothing.
     if (!m_shared) {
@@ -167,6 +173,7 @@ void Speech::say(std::string words)
     }
     const std::lock_guard lock(m_shared->mutex);
     m_shared->words = std::move(words);
+    m_shared->startAt = std::chrono::steady_clock::now() + after;
     m_shared->asked = true;
     ++m_shared->latest;
     m_shared->changed.notify_all();
@@ -180,6 +187,7 @@ void Speech::stop()
     m_shared->asked = false;
     m_shared->words.clear();
     ++m_shared->latest;
+    m_shared->changed.notify_all();
 }
 
 } // namespace kalyxteron

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -19,8 +20,9 @@ public:
     Speech(const Speech &) = delete;
     Speech &operator=(const Speech &) = delete;
 
-    /// Says the words (UTF-8), cutting what was being said or waiting to be; returns at once.
-    void say(std::string words);
+    /// Says the words (UTF-8), cutting what was being said or waiting to be, once `after` has
+    /// passed (a word said with a beep waits for the beep's end); returns at once.
+    void say(std::string words, std::chrono::milliseconds after = std::chrono::milliseconds(0));
     /// Stops what is being said, at once.
     void stop();
 

@@ -63,4 +63,18 @@ QString captionWithin(QStringView caption, int room, const std::function<int(QSt
     return withRun(fits);
 }
 
+QString withoutDottedLines(QStringView text)
+{
+    QString kept;
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype run = at;
+        while (run < text.size() && text[run] == u'.')
+            ++run;
+        if (run - at < kDottedRun)
+            kept += text.mid(at, std::max<qsizetype>(run - at, 1));
+        at = std::max(run, at + 1);
+    }
+    return kept;
+}
+
 } // namespace kalyxteron

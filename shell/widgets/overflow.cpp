@@ -5,6 +5,8 @@
 
 #include "shell/logic/messages.h"
 #include "shell/platform.h"
+#include "shell/widgets/navigation.h"
+#include "shell/widgets/screen.h"
 
 #include <QLineEdit>
 
@@ -12,7 +14,11 @@ namespace kalyxteron {
 
 void refuseOverflow(QLineEdit *fieldToFix, Overflow what)
 {
-    platform().messageBox(QString::fromUtf8(what == Overflow::Result ? kResultOverflowMessage : kOverflowMessage));
+    const QString told = QString::fromUtf8(what == Overflow::Result ? kResultOverflowMessage : kOverflowMessage);
+    if (Screen *screen = currentScreen())
+        screen->tell(told);
+    else
+        platform().messageBox(told);
     if (fieldToFix)
         fieldToFix->setFocus();
 }

@@ -7,13 +7,16 @@
 #include "shell/logic/blankruns.h"
 #include "shell/platform.h"
 #include "shell/widgets/scaling.h"
+#include "shell/widgets/screenvoice.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -49,6 +52,7 @@ Screen::Screen(ScreenId id, const QString &caption, QSize clientSize)
     auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(fullScreen, &QShortcut::activated, this,
             [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+    m_voice = new ScreenVoice(this);
 }
 
 void Screen::showEvent(QShowEvent *event)
@@ -56,6 +60,7 @@ void Screen::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_opened) {
         m_opened = true;
+        m_voice->listenToTexts();
         openWithinTheDisplay();
     }
     shortenTitleForTitleBar();
@@ -185,6 +190,27 @@ void Screen::addSeparator(QMenu *list, const char *name)
     separator->setObjectName(QLatin1String(name));
 }
 
+void Screen::speak(const QString &text)
+{
+    m_voice->say(text);
+}
+
+void Screen::tell(const QString &text)
+{
+    if (m_voice->asked())
+        m_voice->say(text);
+    platform().messageBox(text);
+}
+
+QString Screen::spokenText(const QWidget *control) const
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (const auto *field = qobject_cast<const QLineEdit *>(control))
+        return withoutDottedLines(field->text());
+    return control->accessibleName();
+}
+
 void Screen::closeForHandOver()
 {
     m_handingOver = true;
@@ -199,6 +225,8 @@ void Screen::closeEvent(QCloseEvent *event)
     }
     m_closed = true;
     event->accept();
+    // What the screen was saying goes with it.
+    m_voice->stop();
     // The window's own close control: this was the only screen, so the program ends, quietly.
     if (!m_handingOver)
         platform().endProgram();

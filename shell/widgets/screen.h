@@ -12,6 +12,8 @@ class QMenu;
 
 namespace kalyxteron {
 
+class ScreenVoice;
+
 // One screen of the program: a window with a caption, a menu bar and a client
 // area drawn at one size, its design, in which its controls stand where the screen
 // puts them. The client area opens at its design size where the display has room for
@@ -35,6 +37,16 @@ public:
     /// The scale the client area is shown at: 1 at its design size.
     double scale() const { return m_scale; }
 
+    /// Says a text aloud, cutting what was being said (screenvoice.h).
+    void speak(const QString &text);
+    /// Tells the pupil in a message box, also aloud once the pupil has asked this screen to speak.
+    void tell(const QString &text);
+    /// What the screen says for its instructions (F1, the speaker).
+    virtual QString spokenInstructions() const { return m_instructions; }
+    /// What a tap on one of the screen's texts says: the text as it is shown, a name's field
+    /// without its dotted line, a picture by what it shows.
+    virtual QString spokenText(const QWidget *control) const;
+
 public slots:
     /// Runs while the screen is being created, before it is shown.
     virtual void Form_Load() {}
@@ -51,6 +63,8 @@ protected:
         return action;
     }
     void addSeparator(QMenu *list, const char *name);
+    /// The text the screen says for its instructions.
+    void setSpokenInstructions(const QString &text) { m_instructions = text; }
 
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -74,6 +88,8 @@ private:
     bool m_opened = false;
     bool m_handingOver = false;
     bool m_closed = false;
+    ScreenVoice *m_voice = nullptr;
+    QString m_instructions;
 };
 
 } // namespace kalyxteron

@@ -15,9 +15,13 @@ picture shares one look.  Writes:
 
 Only the Python 3 standard library is used.  Run from anywhere:
 
-  python3 scripts/draw_sports.py
+  python3 scripts/draw_sports.py                  redraws every picture in the tree
+  python3 scripts/draw_sports.py tennis icon      only these (a sport, athens2004, diploma, icon)
+  python3 scripts/draw_sports.py --into FOLDER    writes FOLDER/assets/... instead (the test
+                                                  tests/drawn_pictures.py compares them)
 """
 
+import argparse
 import math
 import os
 import sys
@@ -669,8 +673,8 @@ def svg_doc(w, h, body, defs=''):
     return head + d + body + '</svg>\n'
 
 
-def write(rel, text):
-    path = os.path.join(ROOT, rel)
+def write(folder, rel, text):
+    path = os.path.join(folder, rel)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, 'w', encoding='utf-8') as f:
         f.write(text)
@@ -2473,7 +2477,11 @@ SPORTS = [name[3:] for name in list(globals()) if name.startswith('sc_')]
 
 
 def main(argv):
-    only = set(argv[1:])
+    options = argparse.ArgumentParser(description='Draws the pictures of Phevos and Athena.')
+    options.add_argument('--into', default=ROOT, help='the folder that holds assets/ (the tree by default)')
+    options.add_argument('only', nargs='*', help='the pictures to draw (all by default)')
+    arguments = options.parse_args(argv[1:])
+    only = set(arguments.only)
     jobs = {
         'athens2004': ('assets/mascots/athens2004.svg', wave_pair),
         'diploma': ('assets/diploma/centre.svg', diploma_centre),
@@ -2484,7 +2492,7 @@ def main(argv):
     for key, (rel, fn) in jobs.items():
         if only and key not in only:
             continue
-        p = write(rel, fn())
+        p = write(arguments.into, rel, fn())
         print('%6d  %s' % (os.path.getsize(p), rel))
 
 

@@ -156,6 +156,8 @@ HEAD_RADIUS = 15
 SHOULDER_X = 8.5
 SHOULDER_Y = -57
 HIP_JOINT = (6.5, -17)
+LEAN_PIVOT = (0, -20)   # the upper body leans about this point
+SIDES = ('l', 'r')
 BELL_TOP, BELL_BOTTOM = -62, -16
 BELL_TOP_HALF_WIDTH, BELL_HEM_HALF_WIDTH = 9.5, 27
 
@@ -208,6 +210,363 @@ def bell_shade(top=BELL_TOP, bot=BELL_BOTTOM, sag=3.5):
     return d
 
 
+# ---------------------------------------------------------------- limbs
+
+def bent_limb(start, end, bend):
+    """Path data of an arm or a leg from start to end, bowed sideways by bend."""
+    mx, my = (start[0] + end[0]) / 2, (start[1] + end[1]) / 2
+    dx, dy = end[0] - start[0], end[1] - start[1]
+    ln = math.hypot(dx, dy) or 1
+    cx, cy = mx - dy / ln * bend * 2, my + dx / ln * bend * 2
+    return 'M%s Q%s %s' % (coords(start), coords((cx, cy)), coords(end))
+
+
+def boxing_glove(hand, angle, colour, sw):
+    """A boxing glove on the hand: a big round mitt with a thumb and a cuff."""
+    g = (outlined('M-6,6 L-6,9.5 L6,9.5 L6,6 Z', WHITE, sw) +
+         circle(0, -1, 8.5, fill=colour, stroke=INK, stroke_width=sw) +
+         path('M-5.5,-5 Q-2,-8 2,-6.5', fill='none', stroke='#ffffff',
+              stroke_width=2, stroke_linecap='round', opacity=0.6) +
+         outlined('M-8,1 Q-11,-3 -7,-6 Q-4,-5 -4,-1', colour, sw * 0.8))
+    return group(g, 'translate(%s) rotate(%s)' % (coords(hand), number(angle)))
+
+
+def foot(ankle, toe, shoe, sw):
+    """A big foot at the ankle, pointing to the angle toe (0 = right): bare, or in a shoe."""
+    fx, fy = ankle
+    centre = rotated((fx + 4.6, fy), toe, (fx, fy))
+    if shoe == SKIN:
+        sole = path('M-6,2.6 Q0,5.2 7,2.2', fill='none', stroke=INK, stroke_width=sw * 0.6,
+                    stroke_linecap='round', opacity=0.35)
+    else:
+        sole = path('M-8.5,2.4 Q0,6.8 8.6,2.2', fill='none', stroke=WHITE, stroke_width=1.8,
+                    stroke_linecap='round')
+    upright = toe if -90 <= toe <= 90 else toe - 180
+    return group(ellipse(0, 0, 9.6, 5.6, fill=shoe, stroke=INK, stroke_width=sw) + sole,
+                 'translate(%s) rotate(%s)' % (coords(centre), number(upright)))
+
+
+# ---------------------------------------------------------------- uniforms
+
+def crossed_collar(colour, sw):
+    """The crossed-over collar of a taekwondo jacket."""
+    return (outlined('M-8,-60 L0,-44 L8,-60', 'none', sw * 0.8) +
+            path('M-8.5,-60.5 L0,-44 L8.5,-60.5 L5,-61 L0,-50 L-5,-61 Z', fill=colour, stroke=INK,
+                 stroke_width=sw * 0.6, stroke_linejoin='round'))
+
+
+def wrapped_collar(colour, sw):
+    """The lapel of a wrapped judo jacket."""
+    return (path('M-9,-60 L4,-38 L9,-41 L-3,-61 Z', fill=colour, stroke=INK, stroke_width=sw * 0.6,
+                 stroke_linejoin='round') +
+            path('M9,-60 L1,-46', fill='none', stroke=INK, stroke_width=sw * 0.6,
+                 stroke_linecap='round'))
+
+
+COLLARS = {'v': crossed_collar, 'wrap': wrapped_collar}
+
+
+def belt(colour, sw):
+    """A belt tied in front, its two ends hanging."""
+    ends = 'M-2,-33 L-6,-24 M2,-33 L7,-25'
+    return (path(bell_band(-36, -32), fill=colour, stroke=INK, stroke_width=sw * 0.7,
+                 stroke_linejoin='round') +
+            path(ends, fill='none', stroke=INK, stroke_width=4.6, stroke_linecap='round') +
+            path(ends, fill='none', stroke=colour, stroke_width=2.4, stroke_linecap='round') +
+            rect(-3, -36.5, 6, 5, 1, fill=colour, stroke=INK, stroke_width=sw * 0.7))
+
+
+# ---------------------------------------------------------------- headwear
+# Each is drawn on the head at HEAD_CENTRE, in the wearer's colour and shade.
+
+def cap(colour, shade, sw):
+    """A baseball cap, its peak to the front."""
+    cx, cy = HEAD_CENTRE
+    return (outlined('M%s A16,16 0 0 1 %s Z' % (coords((cx - 16, cy - 4)), coords((cx + 16, cy - 4))),
+                     colour, sw) +
+            path('M%s A16,16 0 0 1 %s L%s Q%s %s Z' % (
+                coords((cx + 4, cy - 19.4)), coords((cx + 16, cy - 4)), coords((cx + 9, cy - 4)),
+                coords((cx + 8, cy - 14)), coords((cx + 4, cy - 19.4))), fill=shade) +
+            outlined('M%s Q%s %s L%s Q%s %s Z' % (
+                coords((cx + 4, cy - 5)), coords((cx + 20, cy - 8)), coords((cx + 29, cy - 3)),
+                coords((cx + 27, cy - 0.5)), coords((cx + 14, cy - 2.5)), coords((cx + 4, cy - 3))),
+                shade, sw) +
+            circle(cx, cy - 20, 2, fill=colour, stroke=INK, stroke_width=sw * 0.7))
+
+
+def cycling_helmet(colour, shade, sw):
+    """A cycling helmet with white vents and its straps."""
+    cx, cy = HEAD_CENTRE
+    d = ('M%s Q%s %s Q%s %s L%s Q%s %s Z' % (
+        coords((cx - 18, cy - 2)), coords((cx - 18, cy - 23)), coords((cx, cy - 23)),
+        coords((cx + 19, cy - 23)), coords((cx + 19, cy - 2)), coords((cx + 12, cy - 3)),
+        coords((cx, cy - 6)), coords((cx - 18, cy - 2))))
+    out = outlined(d, colour, sw)
+    for dx in (-7, 0, 7):
+        out += path('M%s Q%s %s' % (coords((cx + dx * 1.1, cy - 21)), coords((cx + dx * 1.5, cy - 12)),
+                                    coords((cx + dx * 1.6, cy - 5))),
+                    fill='none', stroke=WHITE, stroke_width=2.4, stroke_linecap='round')
+    for side in (-1, 1):
+        out += path('M%s L%s' % (coords((cx + side * 14, cy - 1)), coords((cx + side * 13, cy + 8))),
+                    fill='none', stroke=INK, stroke_width=1.2)
+    return out
+
+
+def riding_helmet(colour, shade, sw):
+    """A dark riding hat with its peak."""
+    cx, cy = HEAD_CENTRE
+    dark = '#2b2b45'
+    return (outlined('M%s A17,17 0 0 1 %s Z' % (coords((cx - 17, cy - 2)), coords((cx + 17, cy - 2))),
+                     dark, sw) +
+            outlined('M%s Q%s %s L%s Q%s %s Z' % (
+                coords((cx + 6, cy - 3)), coords((cx + 18, cy - 6)), coords((cx + 25, cy - 1)),
+                coords((cx + 23, cy + 1)), coords((cx + 14, cy - 0.5)), coords((cx + 6, cy - 1))),
+                dark, sw) +
+            circle(cx, cy - 19, 2, fill=dark, stroke=INK, stroke_width=sw * 0.7) +
+            path('M%s A17,17 0 0 1 %s' % (coords((cx - 13, cy - 12)), coords((cx - 3, cy - 18))),
+                 fill='none', stroke='#6c6c94', stroke_width=2.4, stroke_linecap='round'))
+
+
+def swimming_cap(colour, shade, sw):
+    """A shining swimming cap over all the hair."""
+    cx, cy = HEAD_CENTRE
+    return (outlined('M%s A16.5,16.5 0 0 1 %s Q%s %s Z' % (
+        coords((cx - 16.5, cy + 1)), coords((cx + 16.5, cy + 1)), coords((cx, cy - 5)),
+        coords((cx - 16.5, cy + 1))), colour, sw) +
+        path('M%s A14,14 0 0 1 %s' % (coords((cx - 11, cy - 10)), coords((cx - 2, cy - 14.5))),
+             fill='none', stroke=WHITE, stroke_width=2.4, stroke_linecap='round', opacity=0.7))
+
+
+def goggles(colour, shade, sw):
+    """Swimming goggles over the eyes."""
+    cx, cy = HEAD_CENTRE
+    out = path('M%s L%s' % (coords((cx - 15.5, cy - 2)), coords((cx + 15.5, cy - 2))),
+               fill='none', stroke=INK, stroke_width=2.6)
+    for side in (-1, 1):
+        out += ellipse(cx + side * 5.8, cy - 1, 4.6, 4.2, fill='#8ff0ff', stroke=INK, stroke_width=sw * 0.8)
+        out += circle(cx + side * 5.8 + 1.5, cy - 2.5, 1.2, fill=WHITE)
+    return out
+
+
+def ear_defenders(colour, shade, sw):
+    """Yellow ear defenders on their headband, for shooting."""
+    cx, cy = HEAD_CENTRE
+    band = 'M%s A17.5,17.5 0 0 1 %s' % (coords((cx - 16, cy - 1)), coords((cx + 16, cy - 1)))
+    out = path(band, fill='none', stroke=INK, stroke_width=5.6, stroke_linecap='round')
+    out += path(band, fill='none', stroke='#ffd23c', stroke_width=2.6, stroke_linecap='round')
+    for side in (-1, 1):
+        out += ellipse(cx + side * 15.5, cy + 1, 4.4, 6.6, fill='#ffd23c', stroke=INK, stroke_width=sw)
+        out += ellipse(cx + side * 16.5, cy + 1, 1.8, 3.4, fill='#f2a900')
+    return out
+
+
+def boxing_headguard(colour, shade, sw):
+    """A padded boxing headguard that leaves the face free."""
+    cx, cy = HEAD_CENTRE
+    return (outlined('M%s A17,17 0 1 1 %s L%s Q%s %s Q%s %s Z' % (
+        coords((cx - 16.5, cy + 5)), coords((cx + 16.5, cy + 5)), coords((cx + 13, cy + 5)),
+        coords((cx + 12, cy - 9)), coords((cx, cy - 9)), coords((cx - 12, cy - 9)),
+        coords((cx - 13, cy + 5))), colour, sw) +
+        path('M%s Q%s %s' % (coords((cx - 10, cy - 13)), coords((cx, cy - 16)), coords((cx + 10, cy - 13))),
+             fill='none', stroke=shade, stroke_width=2.4, stroke_linecap='round'))
+
+
+def headband(colour, shade, sw):
+    """A sweatband round the forehead."""
+    cx, cy = HEAD_CENTRE
+    band = 'M%s Q%s %s' % (coords((cx - 15.6, cy - 6.5)), coords((cx, cy - 11.5)),
+                           coords((cx + 15.6, cy - 6.5)))
+    return (path(band, fill='none', stroke=INK, stroke_width=6.4) +
+            path(band, fill='none', stroke=colour, stroke_width=3.6))
+
+
+def fencing_mask(colour, shade, sw):
+    """A fencing mask: a white bib and a dark mesh front that the eyes shine through."""
+    cx, cy = HEAD_CENTRE
+    out = outlined('M%s L%s Q%s %s L%s Z' % (
+        coords((cx - 12, cy + 10)), coords((cx - 15, cy + 19)), coords((cx, cy + 24)),
+        coords((cx + 15, cy + 19)), coords((cx + 12, cy + 10))), WHITE, sw)
+    front = ('M%s Q%s %s Q%s %s Q%s %s Q%s %s Z' % (
+        coords((cx - 15, cy - 4)), coords((cx - 14, cy - 19)), coords((cx, cy - 19)),
+        coords((cx + 14, cy - 19)), coords((cx + 15, cy - 4)),
+        coords((cx + 14, cy + 15)), coords((cx, cy + 15)),
+        coords((cx - 14, cy + 15)), coords((cx - 15, cy - 4))))
+    out += path(front, fill='#4d4d66', fill_opacity=0.62)
+    mesh = ''
+    for gx in range(-12, 14, 4):
+        mesh += 'M%s L%s ' % (coords((cx + gx, cy - 17)), coords((cx + gx, cy + 13)))
+    for gy in range(-14, 14, 4):
+        mesh += 'M%s L%s ' % (coords((cx - 14, cy + gy)), coords((cx + 14, cy + gy)))
+    out += path(mesh, fill='none', stroke='#22223a', stroke_width=0.7, opacity=0.6)
+    out += path(front, fill='none', stroke=WHITE, stroke_width=3.4)
+    out += path(front, fill='none', stroke=INK, stroke_width=sw * 0.7)
+    for side in (-1, 1):
+        out += circle(cx + side * 5.6 + 1, cy - 1, 1.2, fill=WHITE)
+    return out
+
+
+def olive_wreath(colour, shade, sw):
+    """The winners' olive wreath (olive_wreath_head)."""
+    return olive_wreath_head(HEAD_CENTRE[0], HEAD_CENTRE[1], sw)
+
+
+# What may be worn on the head, in the order it is put on.
+HEADWEAR = (('cap', cap), ('helmet', cycling_helmet), ('ridinghelmet', riding_helmet),
+            ('swimcap', swimming_cap), ('goggles', goggles), ('earmuffs', ear_defenders),
+            ('headgear', boxing_headguard), ('headband', headband), ('mask', fencing_mask),
+            ('wreath', olive_wreath))
+
+
+# ---------------------------------------------------------------- the head
+
+class Head:
+    """The head of one of the pair, with the neck it turns on: hair, face and what is worn on it."""
+
+    def __init__(self, who, face, wear, wear_colour, sw):
+        self.who = who
+        self.face = face
+        self.wear = wear
+        self.wear_colour = wear_colour
+        self.sw = sw
+
+    def svg(self):
+        cx, cy = HEAD_CENTRE
+        shade = path('M%s A15,15 0 0 1 %s Q%s %s Z' % (
+            coords((cx + 14.8, cy + 2.5)), coords((cx + 2.5, cy + 14.8)),
+            coords((cx + 11, cy + 10)), coords((cx + 14.8, cy + 2.5))),
+            fill=SKIN_SHADE, opacity=0.7)
+        return (self.neck() + self.hair_back() +
+                circle(cx, cy, HEAD_RADIUS, fill=SKIN, stroke=INK, stroke_width=self.sw) + shade +
+                self.eyes() + self.cheeks() + self.mouth() + self.hair_front() + self.headwear())
+
+    def neck(self):
+        return (rect(-3.6, -76, 7.2, 17, 3, fill=SKIN, stroke=INK, stroke_width=self.sw) +
+                rect(-1.4, -74, 2.8, 14, fill=SKIN))
+
+    def hair_back(self):
+        """Athena's bob and the bun on top of it, where nothing covers them."""
+        if not self.who['girl']:
+            return ''
+        sw = self.sw
+        cx, cy = HEAD_CENTRE
+        out = ''
+        if not (self.wear & {'helmet', 'swimcap', 'mask', 'ridinghelmet', 'cap', 'headgear'}):
+            out += circle(cx, cy - 19.5, 7, fill=HAIR, stroke=INK, stroke_width=sw)
+        if not (self.wear & {'swimcap', 'mask'}):
+            out += outlined('M%s A17.5,17.5 0 1 1 %s L%s Q%s %s Z' % (
+                coords((cx - 17, cy + 9)), coords((cx + 17, cy + 9)), coords((cx + 15.5, cy + 12)),
+                coords((cx, cy + 16)), coords((cx - 15.5, cy + 12))), HAIR, sw)
+        return out
+
+    def hair_front(self):
+        if self.wear & {'swimcap', 'mask'}:
+            return ''
+        return self.fringe_and_clip() if self.who['girl'] else self.hair_and_cowlick()
+
+    def fringe_and_clip(self):
+        """Athena's fringe, and a little flower clip in it unless a hat is on."""
+        sw = self.sw
+        cx, cy = HEAD_CENTRE
+        d = ('M%s A15.6,15.6 0 0 1 %s Q%s %s Q%s %s Q%s %s Q%s %s Z' % (
+            coords((cx - 15.4, cy - 1)), coords((cx + 15.4, cy - 1)),
+            coords((cx + 12, cy - 8)), coords((cx + 6, cy - 9)),
+            coords((cx + 2, cy - 12)), coords((cx - 3, cy - 9.5)),
+            coords((cx - 8, cy - 12)), coords((cx - 11, cy - 8)),
+            coords((cx - 13, cy - 5)), coords((cx - 15.4, cy - 1))))
+        out = outlined(d, HAIR, sw)
+        if not (self.wear & {'helmet', 'ridinghelmet', 'cap'}):
+            fx, fy = cx + 10, cy - 11
+            petals = ''.join(circle(fx + 2.6 * math.cos(a), fy + 2.6 * math.sin(a), 2.1,
+                                    fill='#ffe14d', stroke=INK, stroke_width=sw * 0.5)
+                             for a in [i * 2 * math.pi / 5 - 1.2 for i in range(5)])
+            out += petals + circle(fx, fy, 1.6, fill='#ff7a59')
+        return out
+
+    def hair_and_cowlick(self):
+        """Phevos's short hair, and a pointed cowlick flicking to one side unless a hat is on."""
+        sw = self.sw
+        cx, cy = HEAD_CENTRE
+        d = ('M%s A16,16 0 0 1 %s Q%s %s Q%s %s Q%s %s Q%s %s Q%s %s Z' % (
+            coords((cx - 15.6, cy - 1)), coords((cx + 15.6, cy - 1)),
+            coords((cx + 13, cy - 7)), coords((cx + 9, cy - 8)),
+            coords((cx + 7, cy - 12)), coords((cx + 2, cy - 9)),
+            coords((cx - 1, cy - 13)), coords((cx - 5, cy - 9)),
+            coords((cx - 9, cy - 12)), coords((cx - 11, cy - 7.5)),
+            coords((cx - 14.5, cy - 6)), coords((cx - 15.6, cy - 1))))
+        out = outlined(d, HAIR, sw)
+        if not (self.wear & {'helmet', 'ridinghelmet', 'cap', 'headgear'}):
+            out += outlined('M%s Q%s %s Q%s %s Q%s %s Q%s %s Z' % (
+                coords((cx - 4.5, cy - 14)), coords((cx - 5, cy - 21)), coords((cx + 1, cy - 23)),
+                coords((cx + 5, cy - 24)), coords((cx + 8.5, cy - 27)),
+                coords((cx + 8, cy - 20)), coords((cx + 3.5, cy - 18.5)),
+                coords((cx + 3, cy - 16)), coords((cx + 4, cy - 14))), HAIR, sw)
+        return out
+
+    def eyes(self):
+        """Open eyes with their shine (and Athena's lashes), or happy arcs; a wink shuts the right one."""
+        cx, cy = HEAD_CENTRE
+        lx, ly = self.face.get('look', (0, 0))
+        out = ''
+        for side in (-1, 1):
+            x = cx + side * 5.6 + lx
+            y = cy + 0.5 + ly
+            kind = self.face['eyes']
+            if kind == 'wink' and side == 1:
+                kind = 'happy'
+            if kind == 'happy':
+                out += path('M%s Q%s %s' % (coords((x - 3.2, y + 1.2)), coords((x, y - 4)),
+                                            coords((x + 3.2, y + 1.2))),
+                            fill='none', stroke=INK, stroke_width=2.2, stroke_linecap='round')
+            else:
+                out += ellipse(x, y, 3.0, 3.9, fill=INK)
+                out += circle(x + 1, y - 1.5, 1.15, fill=WHITE)
+                out += circle(x - 1, y + 1.6, 0.55, fill=WHITE)
+                if self.who['girl']:
+                    out += path('M%s L%s' % (coords((x + side * 2.4, y - 2.8)),
+                                             coords((x + side * 4.4, y - 4.4))),
+                                fill='none', stroke=INK, stroke_width=1.3, stroke_linecap='round')
+            if self.face.get('brows'):
+                out += path('M%s L%s' % (coords((x - side * 0.5 - 2.5, y - 6.6)), coords((x + 2.5, y - 6.6))),
+                            fill='none', stroke=HAIR, stroke_width=1.6, stroke_linecap='round')
+        return out
+
+    def cheeks(self):
+        cx, cy = HEAD_CENTRE
+        lx, ly = self.face.get('look', (0, 0))
+        return ''.join(ellipse(cx + side * 9.6 + lx * 0.6, cy + 6.2 + ly * 0.5, 3.1, 2.0,
+                               fill=CHEEK, opacity=0.55) for side in (-1, 1))
+
+    def mouth(self):
+        """A smile, an open mouth or a grin with the tongue showing, or a round 'o'."""
+        cx, cy = HEAD_CENTRE
+        lx, ly = self.face.get('look', (0, 0))
+        mx, my = cx + lx * 0.7, cy + 7.6 + ly * 0.6
+        kind = self.face['mouth']
+        if kind == 'smile':
+            return path('M%s Q%s %s' % (coords((mx - 4.6, my - 0.6)), coords((mx, my + 4.2)),
+                                        coords((mx + 4.6, my - 0.6))),
+                        fill='none', stroke=INK, stroke_width=1.8, stroke_linecap='round')
+        if kind in ('open', 'grin'):
+            w = 5.2 if kind == 'open' else 6
+            return (path('M%s Q%s %s Q%s %s Z' % (
+                coords((mx - w, my - 1)), coords((mx, my - 0.2)), coords((mx + w, my - 1)),
+                coords((mx, my + 7.5)), coords((mx - w, my - 1))),
+                fill=MOUTH, stroke=INK, stroke_width=1.3, stroke_linejoin='round') +
+                path('M%s Q%s %s Q%s %s Z' % (
+                    coords((mx - 2.8, my + 3.6)), coords((mx, my + 1.4)), coords((mx + 2.8, my + 3.6)),
+                    coords((mx, my + 5.6)), coords((mx - 2.8, my + 3.6))), fill=TONGUE))
+        if kind == 'o':
+            return ellipse(mx, my + 1.2, 2.2, 2.6, fill=MOUTH, stroke=INK, stroke_width=1.2)
+        return ''
+
+    def headwear(self):
+        colour = self.wear_colour or self.who['body']
+        return ''.join(draw(colour, self.who['shade'], self.sw)
+                       for name, draw in HEADWEAR if name in self.wear)
+
+
+# ---------------------------------------------------------------- the figure
+
 class Figure:
     """One pose of one of the pair.
 
@@ -216,23 +575,24 @@ class Figure:
     s        scale (1 = about 105 units tall)
     flip     mirror left-right
     tilt     lean of the body in degrees (positive = clockwise)
-    arms     {'l': {...}, 'r': {...}} each with hand=(x,y) in local units,
-             bend (bow of the arm), behind (drawn behind the body), grip
-    legs     {'l': {...}, 'r': {...}} each with foot=(x,y) ankle point,
-             toe (angle the foot points to, 0 = right), hide
+    arms     {'l': {...}, 'r': {...}} each with hand=(x,y) in local units, bend (bow of the
+             arm), behind (drawn behind the body), hide, nohand, glove (a boxing glove's
+             colour) and glove_angle
+    legs     {'l': {...}, 'r': {...}} each with foot=(x,y) ankle point, toe (angle the foot
+             points to, 0 = right), bend, shoe (its colour), behind or front (of the body),
+             tilted (the hip leans with the body), hide
     face     dict(mouth='smile'|'open'|'grin'|'o', eyes='open'|'happy'|'wink',
              look=(dx,dy), brows=False)
     head     extra head turn in degrees
-    wear     set of extras: cap, helmet, swimcap, goggles, earmuffs, mask,
-             headband, wreath, ridinghelmet
-    uniform  None or dict(body=, shade=, band=, band_sh=, collar=, belt=)
+    wear     set of what is on the head: the names in HEADWEAR
+    uniform  None or dict(body=, shade=, band=, collar=, collar_c=, belt=, trousers=)
     props    list of (layer, svg) with layer one of
              back, behindbody, overbody, underhands, front
     """
 
     def __init__(self, who, x, y, s=1.0, flip=False, tilt=0, arms=None,
                  legs=None, face=None, head=0, wear=(), uniform=None,
-                 props=None, wear_colour=None, no_body=False):
+                 props=None, wear_colour=None):
         self.who = who
         self.x, self.y, self.s, self.flip = x, y, s, flip
         self.tilt = tilt
@@ -254,10 +614,9 @@ class Figure:
         self.uniform = uniform
         self.props = props or []
         self.wear_colour = wear_colour
-        self.no_body = no_body
         self.sw = OUTLINE / s
 
-    # -- helpers in local units
+    # -- between local units and the picture's
     def world(self, p, tilted=False):
         """Picture coordinates of a local point."""
         if tilted:
@@ -272,41 +631,25 @@ class Figure:
         """Rotate a point of the upper body by the lean."""
         return rotated(p, self.tilt, LEAN_PIVOT)
 
-    def props_at(self, name):
-        return ''.join(svg for l, svg in self.props if l == name)
+    # -- the parts, in local units
+    def props_at(self, layer):
+        return ''.join(svg for at, svg in self.props if at == layer)
 
     def arm(self, side):
         a = self.arms[side]
         if a.get('hide'):
             return ''
-        sx = -SHOULDER_X if side == 'l' else SHOULDER_X
-        sh = self.leaned((sx, SHOULDER_Y))
-        hx, hy = a['hand']
-        mx, my = (sh[0] + hx) / 2, (sh[1] + hy) / 2
-        dx, dy = hx - sh[0], hy - sh[1]
-        ln = math.hypot(dx, dy) or 1
-        b = a.get('bend', 0)
-        cx, cy = mx - dy / ln * b * 2, my + dx / ln * b * 2
-        d = 'M%s Q%s %s' % (coords(sh), coords((cx, cy)), coords((hx, hy)))
-        return limb(d, a.get('colour', SKIN), 4.4, self.sw)
+        shoulder = self.leaned((-SHOULDER_X if side == 'l' else SHOULDER_X, SHOULDER_Y))
+        return limb(bent_limb(shoulder, a['hand'], a.get('bend', 0)), SKIN, 4.4, self.sw)
 
     def hand(self, side):
         a = self.arms[side]
         if a.get('hide') or a.get('nohand'):
             return ''
-        hx, hy = a['hand']
-        col = a.get('glove', SKIN)
-        r = a.get('r', 4.9)
         if a.get('glove'):
-            # a boxing glove: big round mitt with a thumb and a cuff
-            ang = a.get('gang', 0)
-            g = (outlined('M-6,6 L-6,9.5 L6,9.5 L6,6 Z', WHITE, self.sw) +
-                 circle(0, -1, 8.5, fill=col, stroke=INK, stroke_width=self.sw) +
-                 path('M-5.5,-5 Q-2,-8 2,-6.5', fill='none', stroke='#ffffff',
-                      stroke_width=2, stroke_linecap='round', opacity=0.6) +
-                 outlined('M-8,1 Q-11,-3 -7,-6 Q-4,-5 -4,-1', col, self.sw * 0.8))
-            return group(g, 'translate(%s) rotate(%s)' % (coords((hx, hy)), number(ang)))
-        return circle(hx, hy, r, fill=col, stroke=INK, stroke_width=self.sw)
+            return boxing_glove(a['hand'], a.get('glove_angle', 0), a['glove'], self.sw)
+        hx, hy = a['hand']
+        return circle(hx, hy, 4.9, fill=SKIN, stroke=INK, stroke_width=self.sw)
 
     def leg(self, side):
         g = self.legs[side]
@@ -314,335 +657,59 @@ class Figure:
             return ''
         hx = -HIP_JOINT[0] if side == 'l' else HIP_JOINT[0]
         hip = self.leaned((hx, HIP_JOINT[1])) if g.get('tilted') else (hx, HIP_JOINT[1])
-        fx, fy = g['foot']
-        b = g.get('bend', 0)
-        mx, my = (hip[0] + fx) / 2, (hip[1] + fy) / 2
-        dx, dy = fx - hip[0], fy - hip[1]
-        ln = math.hypot(dx, dy) or 1
-        cx, cy = mx - dy / ln * b * 2, my + dx / ln * b * 2
-        col = g.get('colour', (self.uniform or {}).get('trousers', SKIN))
-        d = 'M%s Q%s %s' % (coords(hip), coords((cx, cy)), coords((fx, fy)))
-        out = limb(d, col, 5.2, self.sw)
-        toe = g.get('toe', 0)
-        fc = rotated((fx + 4.6, fy), toe, (fx, fy))
-        shoe = g.get('shoe', SKIN)
-        out += group(ellipse(0, 0, 9.6, 5.6, fill=shoe, stroke=INK, stroke_width=self.sw) +
-                     (path('M-6,2.6 Q0,5.2 7,2.2', fill='none', stroke=INK,
-                           stroke_width=self.sw * 0.6, stroke_linecap='round', opacity=0.35)
-                      if shoe == SKIN else
-                      path('M-8.5,2.4 Q0,6.8 8.6,2.2', fill='none', stroke=WHITE,
-                           stroke_width=1.8, stroke_linecap='round')),
-                     'translate(%s) rotate(%s)' % (coords(fc), number(toe if -90 <= toe <= 90
-                                                          else toe - 180)))
-        return out
+        trousers = (self.uniform or {}).get('trousers', SKIN)
+        return (limb(bent_limb(hip, g['foot'], g.get('bend', 0)), trousers, 5.2, self.sw) +
+                foot(g['foot'], g.get('toe', 0), g.get('shoe', SKIN), self.sw))
 
     def body(self):
-        if self.no_body:
-            return ''
-        u = dict(self.who)
+        """The bell of the body, in the figure's colours or its uniform's."""
+        colours = dict(self.who)
         if self.uniform:
-            u.update(self.uniform)
-        sw = self.sw
-        out = outlined(bell_path(), u['body'], sw)
-        out += path(bell_shade(), fill=u['shade'])
-        if u.get('band'):
-            out += path(bell_band(-29, -22), fill=u['band'])
-        if u.get('collar') == 'v':
-            # a crossed-over jacket (judo, taekwondo)
-            c = u['collar_c']
-            out += outlined('M-8,-60 L0,-44 L8,-60', 'none', sw * 0.8)
-            out += path('M-8.5,-60.5 L0,-44 L8.5,-60.5 L5,-61 L0,-50 L-5,-61 Z',
-                        fill=c, stroke=INK, stroke_width=sw * 0.6,
-                        stroke_linejoin='round')
-        if u.get('collar') == 'wrap':
-            c = u['collar_c']
-            out += path('M-9,-60 L4,-38 L9,-41 L-3,-61 Z', fill=c, stroke=INK,
-                        stroke_width=sw * 0.6, stroke_linejoin='round')
-            out += path('M9,-60 L1,-46', fill='none', stroke=INK,
-                        stroke_width=sw * 0.6, stroke_linecap='round')
-        if u.get('belt'):
-            b = u['belt']
-            out += path(bell_band(-36, -32), fill=b, stroke=INK, stroke_width=sw * 0.7,
-                        stroke_linejoin='round')
-            out += path('M-2,-33 L-6,-24 M2,-33 L7,-25', fill='none', stroke=INK,
-                        stroke_width=4.6, stroke_linecap='round')
-            out += path('M-2,-33 L-6,-24 M2,-33 L7,-25', fill='none', stroke=b,
-                        stroke_width=2.4, stroke_linecap='round')
-            out += rect(-3, -36.5, 6, 5, 1, fill=b, stroke=INK, stroke_width=sw * 0.7)
-        if u.get('emblem'):
-            out += u['emblem']
-        # the doll's neck, on top of the shoulders
+            colours.update(self.uniform)
+        out = outlined(bell_path(), colours['body'], self.sw)
+        out += path(bell_shade(), fill=colours['shade'])
+        if colours.get('band'):
+            out += path(bell_band(-29, -22), fill=colours['band'])
+        if colours.get('collar'):
+            out += COLLARS[colours['collar']](colours['collar_c'], self.sw)
+        if colours.get('belt'):
+            out += belt(colours['belt'], self.sw)
         return out
 
-    def neck(self):
-        return (rect(-3.6, -76, 7.2, 17, 3, fill=SKIN, stroke=INK, stroke_width=self.sw) +
-                rect(-1.4, -74, 2.8, 14, fill=SKIN))
+    def upper_body(self):
+        """The body and the head, leaning together; the head turned on its neck."""
+        head = Head(self.who, self.face, self.wear, self.wear_colour, self.sw).svg()
+        if self.headturn:
+            head = group(head, 'rotate(%s 0 -72)' % number(self.headturn))
+        if self.tilt:
+            return group(self.body() + head, 'rotate(%s %s)' % (number(self.tilt), coords(LEAN_PIVOT)))
+        return self.body() + head
 
-    def hair_back(self):
-        sw = self.sw
-        cx, cy = HEAD_CENTRE
-        if self.who['girl']:
-            # a bob with a bun on top
-            out = ''
-            if not (self.wear & {'helmet', 'swimcap', 'mask', 'ridinghelmet', 'cap',
-                                 'headgear'}):
-                out += circle(cx, cy - 19.5, 7, fill=HAIR, stroke=INK, stroke_width=sw)
-            if not (self.wear & {'swimcap', 'mask'}):
-                out += outlined('M%s A17.5,17.5 0 1 1 %s L%s Q%s %s Z' % (
-                    coords((cx - 17, cy + 9)), coords((cx + 17, cy + 9)), coords((cx + 15.5, cy + 12)),
-                    coords((cx, cy + 16)), coords((cx - 15.5, cy + 12))), HAIR, sw)
-            return out
-        return ''
-
-    def hair_front(self):
-        sw = self.sw
-        cx, cy = HEAD_CENTRE
-        if self.wear & {'swimcap', 'mask'}:
-            return ''
-        if self.who['girl']:
-            d = ('M%s A15.6,15.6 0 0 1 %s Q%s %s Q%s %s Q%s %s Q%s %s Z' % (
-                coords((cx - 15.4, cy - 1)), coords((cx + 15.4, cy - 1)),
-                coords((cx + 12, cy - 8)), coords((cx + 6, cy - 9)),
-                coords((cx + 2, cy - 12)), coords((cx - 3, cy - 9.5)),
-                coords((cx - 8, cy - 12)), coords((cx - 11, cy - 8)),
-                coords((cx - 13, cy - 5)), coords((cx - 15.4, cy - 1))))
-            out = outlined(d, HAIR, sw)
-            if not (self.wear & {'helmet', 'ridinghelmet', 'cap'}):
-                # a little flower clip
-                fx, fy = cx + 10, cy - 11
-                petals = ''.join(circle(fx + 2.6 * math.cos(a), fy + 2.6 * math.sin(a), 2.1,
-                                        fill='#ffe14d', stroke=INK, stroke_width=sw * 0.5)
-                                 for a in [i * 2 * math.pi / 5 - 1.2 for i in range(5)])
-                out += petals + circle(fx, fy, 1.6, fill='#ff7a59')
-            return out
-        d = ('M%s A16,16 0 0 1 %s Q%s %s Q%s %s Q%s %s Q%s %s Q%s %s Z' % (
-            coords((cx - 15.6, cy - 1)), coords((cx + 15.6, cy - 1)),
-            coords((cx + 13, cy - 7)), coords((cx + 9, cy - 8)),
-            coords((cx + 7, cy - 12)), coords((cx + 2, cy - 9)),
-            coords((cx - 1, cy - 13)), coords((cx - 5, cy - 9)),
-            coords((cx - 9, cy - 12)), coords((cx - 11, cy - 7.5)),
-            coords((cx - 14.5, cy - 6)), coords((cx - 15.6, cy - 1))))
-        out = outlined(d, HAIR, sw)
-        if not (self.wear & {'helmet', 'ridinghelmet', 'cap', 'headgear'}):
-            # a pointed cowlick flicking to one side
-            out += outlined('M%s Q%s %s Q%s %s Q%s %s Q%s %s Z' % (
-                coords((cx - 4.5, cy - 14)), coords((cx - 5, cy - 21)), coords((cx + 1, cy - 23)),
-                coords((cx + 5, cy - 24)), coords((cx + 8.5, cy - 27)),
-                coords((cx + 8, cy - 20)), coords((cx + 3.5, cy - 18.5)),
-                coords((cx + 3, cy - 16)), coords((cx + 4, cy - 14))), HAIR, sw)
-        return out
-
-    def face_drawing(self):
-        f = self.face
-        cx, cy = HEAD_CENTRE
-        lx, ly = f.get('look', (0, 0))
-        out = ''
-        ex = 5.6
-        for side in (-1, 1):
-            x = cx + side * ex + lx
-            y = cy + 0.5 + ly
-            kind = f['eyes']
-            if kind == 'wink' and side == 1:
-                kind = 'happy'
-            if kind == 'happy':
-                out += path('M%s Q%s %s' % (coords((x - 3.2, y + 1.2)), coords((x, y - 4)),
-                                            coords((x + 3.2, y + 1.2))),
-                            fill='none', stroke=INK, stroke_width=2.2,
-                            stroke_linecap='round')
-            else:
-                out += ellipse(x, y, 3.0, 3.9, fill=INK)
-                out += circle(x + 1, y - 1.5, 1.15, fill=WHITE)
-                out += circle(x - 1, y + 1.6, 0.55, fill=WHITE)
-                if self.who['girl']:
-                    out += path('M%s L%s' % (coords((x + side * 2.4, y - 2.8)),
-                                             coords((x + side * 4.4, y - 4.4))),
-                                fill='none', stroke=INK, stroke_width=1.3,
-                                stroke_linecap='round')
-            if f.get('brows'):
-                out += path('M%s L%s' % (coords((x - side * 0.5 - 2.5, y - 6.6 + side * -0.6 * 0)),
-                                         coords((x + 2.5, y - 6.6))),
-                            fill='none', stroke=HAIR, stroke_width=1.6,
-                            stroke_linecap='round')
-        # cheeks
-        for side in (-1, 1):
-            out += ellipse(cx + side * 9.6 + lx * 0.6, cy + 6.2 + ly * 0.5, 3.1, 2.0,
-                           fill=CHEEK, opacity=0.55)
-        mx, my = cx + lx * 0.7, cy + 7.6 + ly * 0.6
-        m = f['mouth']
-        if m == 'smile':
-            out += path('M%s Q%s %s' % (coords((mx - 4.6, my - 0.6)), coords((mx, my + 4.2)),
-                                        coords((mx + 4.6, my - 0.6))),
-                        fill='none', stroke=INK, stroke_width=1.8, stroke_linecap='round')
-        elif m in ('open', 'grin'):
-            w = 5.2 if m == 'open' else 6
-            out += path('M%s Q%s %s Q%s %s Z' % (
-                coords((mx - w, my - 1)), coords((mx, my - 0.2)), coords((mx + w, my - 1)),
-                coords((mx, my + 7.5)), coords((mx - w, my - 1))),
-                fill=MOUTH, stroke=INK, stroke_width=1.3, stroke_linejoin='round')
-            out += path('M%s Q%s %s Q%s %s Z' % (
-                coords((mx - 2.8, my + 3.6)), coords((mx, my + 1.4)), coords((mx + 2.8, my + 3.6)),
-                coords((mx, my + 5.6)), coords((mx - 2.8, my + 3.6))), fill=TONGUE)
-        elif m == 'o':
-            out += ellipse(mx, my + 1.2, 2.2, 2.6, fill=MOUTH, stroke=INK, stroke_width=1.2)
-        return out
-
-    def headwear(self):
-        sw = self.sw
-        cx, cy = HEAD_CENTRE
-        col = self.wear_colour or self.who['body']
-        sh = self.who['shade']
-        out = ''
-        if 'cap' in self.wear:
-            out += outlined('M%s A16,16 0 0 1 %s Z' % (coords((cx - 16, cy - 4)),
-                                                       coords((cx + 16, cy - 4))), col, sw)
-            out += path('M%s A16,16 0 0 1 %s L%s Q%s %s Z' % (
-                coords((cx + 4, cy - 19.4)), coords((cx + 16, cy - 4)), coords((cx + 9, cy - 4)),
-                coords((cx + 8, cy - 14)), coords((cx + 4, cy - 19.4))), fill=sh)
-            out += outlined('M%s Q%s %s L%s Q%s %s Z' % (
-                coords((cx + 4, cy - 5)), coords((cx + 20, cy - 8)), coords((cx + 29, cy - 3)),
-                coords((cx + 27, cy - 0.5)), coords((cx + 14, cy - 2.5)), coords((cx + 4, cy - 3))),
-                sh, sw)
-            out += circle(cx, cy - 20, 2, fill=col, stroke=INK, stroke_width=sw * 0.7)
-        if 'helmet' in self.wear:
-            d = ('M%s Q%s %s Q%s %s L%s Q%s %s Z' % (
-                coords((cx - 18, cy - 2)), coords((cx - 18, cy - 23)), coords((cx, cy - 23)),
-                coords((cx + 19, cy - 23)), coords((cx + 19, cy - 2)), coords((cx + 12, cy - 3)),
-                coords((cx, cy - 6)), coords((cx - 18, cy - 2))))
-            out += outlined(d, col, sw)
-            for dx in (-7, 0, 7):
-                out += path('M%s Q%s %s' % (coords((cx + dx * 1.1, cy - 21)),
-                                            coords((cx + dx * 1.5, cy - 12)),
-                                            coords((cx + dx * 1.6, cy - 5))),
-                            fill='none', stroke=WHITE, stroke_width=2.4,
-                            stroke_linecap='round')
-            out += path('M%s L%s' % (coords((cx - 14, cy - 1)), coords((cx - 13, cy + 8))),
-                        fill='none', stroke=INK, stroke_width=1.2)
-            out += path('M%s L%s' % (coords((cx + 14, cy - 1)), coords((cx + 13, cy + 8))),
-                        fill='none', stroke=INK, stroke_width=1.2)
-        if 'ridinghelmet' in self.wear:
-            out += outlined('M%s A17,17 0 0 1 %s Z' % (coords((cx - 17, cy - 2)),
-                                                       coords((cx + 17, cy - 2))), '#2b2b45', sw)
-            out += outlined('M%s Q%s %s L%s Q%s %s Z' % (
-                coords((cx + 6, cy - 3)), coords((cx + 18, cy - 6)), coords((cx + 25, cy - 1)),
-                coords((cx + 23, cy + 1)), coords((cx + 14, cy - 0.5)), coords((cx + 6, cy - 1))),
-                '#2b2b45', sw)
-            out += circle(cx, cy - 19, 2, fill='#2b2b45', stroke=INK, stroke_width=sw * 0.7)
-            out += path('M%s A17,17 0 0 1 %s' % (coords((cx - 13, cy - 12)), coords((cx - 3, cy - 18))),
-                        fill='none', stroke='#6c6c94', stroke_width=2.4, stroke_linecap='round')
-        if 'swimcap' in self.wear:
-            out += outlined('M%s A16.5,16.5 0 0 1 %s Q%s %s Z' % (
-                coords((cx - 16.5, cy + 1)), coords((cx + 16.5, cy + 1)), coords((cx, cy - 5)),
-                coords((cx - 16.5, cy + 1))), col, sw)
-            out += path('M%s A14,14 0 0 1 %s' % (coords((cx - 11, cy - 10)), coords((cx - 2, cy - 14.5))),
-                        fill='none', stroke=WHITE, stroke_width=2.4, stroke_linecap='round',
-                        opacity=0.7)
-        if 'goggles' in self.wear:
-            out += path('M%s L%s' % (coords((cx - 15.5, cy - 2)), coords((cx + 15.5, cy - 2))),
-                        fill='none', stroke=INK, stroke_width=2.6)
-            for side in (-1, 1):
-                out += ellipse(cx + side * 5.8, cy - 1, 4.6, 4.2, fill='#8ff0ff',
-                               stroke=INK, stroke_width=sw * 0.8)
-                out += circle(cx + side * 5.8 + 1.5, cy - 2.5, 1.2, fill=WHITE)
-        if 'earmuffs' in self.wear:
-            out += path('M%s A17.5,17.5 0 0 1 %s' % (coords((cx - 16, cy - 1)), coords((cx + 16, cy - 1))),
-                        fill='none', stroke=INK, stroke_width=5.6, stroke_linecap='round')
-            out += path('M%s A17.5,17.5 0 0 1 %s' % (coords((cx - 16, cy - 1)), coords((cx + 16, cy - 1))),
-                        fill='none', stroke='#ffd23c', stroke_width=2.6, stroke_linecap='round')
-            for side in (-1, 1):
-                out += ellipse(cx + side * 15.5, cy + 1, 4.4, 6.6, fill='#ffd23c',
-                               stroke=INK, stroke_width=sw)
-                out += ellipse(cx + side * 16.5, cy + 1, 1.8, 3.4, fill='#f2a900')
-        if 'headgear' in self.wear:
-            # padded boxing headguard, leaves the face free
-            out += outlined('M%s A17,17 0 1 1 %s L%s Q%s %s Q%s %s Z' % (
-                coords((cx - 16.5, cy + 5)), coords((cx + 16.5, cy + 5)), coords((cx + 13, cy + 5)),
-                coords((cx + 12, cy - 9)), coords((cx, cy - 9)), coords((cx - 12, cy - 9)),
-                coords((cx - 13, cy + 5))), col, sw)
-            out += path('M%s Q%s %s' % (coords((cx - 10, cy - 13)), coords((cx, cy - 16)),
-                                        coords((cx + 10, cy - 13))),
-                        fill='none', stroke=sh, stroke_width=2.4, stroke_linecap='round')
-        if 'headband' in self.wear:
-            out += path('M%s Q%s %s' % (coords((cx - 15.6, cy - 6.5)), coords((cx, cy - 11.5)),
-                                        coords((cx + 15.6, cy - 6.5))),
-                        fill='none', stroke=INK, stroke_width=6.4)
-            out += path('M%s Q%s %s' % (coords((cx - 15.6, cy - 6.5)), coords((cx, cy - 11.5)),
-                                        coords((cx + 15.6, cy - 6.5))),
-                        fill='none', stroke=col, stroke_width=3.6)
-        if 'mask' in self.wear:
-            # fencing mask: white bib and a dark mesh front the eyes shine through
-            out += outlined('M%s L%s Q%s %s L%s Z' % (
-                coords((cx - 12, cy + 10)), coords((cx - 15, cy + 19)), coords((cx, cy + 24)),
-                coords((cx + 15, cy + 19)), coords((cx + 12, cy + 10))), WHITE, sw)
-            d = ('M%s Q%s %s Q%s %s Q%s %s Q%s %s Z' % (
-                coords((cx - 15, cy - 4)), coords((cx - 14, cy - 19)), coords((cx, cy - 19)),
-                coords((cx + 14, cy - 19)), coords((cx + 15, cy - 4)),
-                coords((cx + 14, cy + 15)), coords((cx, cy + 15)),
-                coords((cx - 14, cy + 15)), coords((cx - 15, cy - 4))))
-            out += path(d, fill='#4d4d66', fill_opacity=0.62)
-            grid = ''
-            for gx in range(-12, 14, 4):
-                grid += 'M%s L%s ' % (coords((cx + gx, cy - 17)), coords((cx + gx, cy + 13)))
-            for gy in range(-14, 14, 4):
-                grid += 'M%s L%s ' % (coords((cx - 14, cy + gy)), coords((cx + 14, cy + gy)))
-            out += path(grid, fill='none', stroke='#22223a', stroke_width=0.7, opacity=0.6)
-            out += path(d, fill='none', stroke=WHITE, stroke_width=3.4)
-            out += path(d, fill='none', stroke=INK, stroke_width=sw * 0.7)
-            # the eyes, brighter, seen through the mesh
-            for side in (-1, 1):
-                out += circle(cx + side * 5.6 + 1, cy - 1, 1.2, fill=WHITE)
-        if 'wreath' in self.wear:
-            out += olive_wreath_head(cx, cy, sw)
-        return out
+    def placement(self):
+        """Where the figure stands in the picture, at its scale, mirrored if flipped."""
+        def scale(v):
+            return ('%.3f' % v).rstrip('0').rstrip('.')
+        return 'translate(%s) scale(%s,%s)' % (coords((self.x, self.y)),
+                                               scale(-self.s if self.flip else self.s), scale(self.s))
 
     def svg(self):
-        sw = self.sw
+        """The figure in the picture, its parts from the back to the front."""
+        arms_behind = [side for side in SIDES if self.arms[side].get('behind')]
+        arms_in_front = [side for side in SIDES if not self.arms[side].get('behind')]
         parts = [self.props_at('back')]
-        for side in ('l', 'r'):
-            if self.arms[side].get('behind'):
-                parts.append(self.arm(side) + self.hand(side))
-        for side in ('l', 'r'):
-            if self.legs[side].get('behind'):
-                parts.append(self.leg(side))
-        for side in ('l', 'r'):
-            if not self.legs[side].get('behind') and not self.legs[side].get('front'):
-                parts.append(self.leg(side))
+        parts += [self.arm(side) + self.hand(side) for side in arms_behind]
+        parts += [self.leg(side) for side in SIDES if self.legs[side].get('behind')]
+        parts += [self.leg(side) for side in SIDES
+                  if not self.legs[side].get('behind') and not self.legs[side].get('front')]
         parts.append(self.props_at('behindbody'))
-        upper = self.body()
-        head = (self.neck() + self.hair_back() +
-                circle(HEAD_CENTRE[0], HEAD_CENTRE[1], HEAD_RADIUS, fill=SKIN, stroke=INK, stroke_width=sw) +
-                path('M%s A15,15 0 0 1 %s Q%s %s Z' % (
-                    coords((HEAD_CENTRE[0] + 14.8, HEAD_CENTRE[1] + 2.5)),
-                    coords((HEAD_CENTRE[0] + 2.5, HEAD_CENTRE[1] + 14.8)),
-                    coords((HEAD_CENTRE[0] + 11, HEAD_CENTRE[1] + 10)),
-                    coords((HEAD_CENTRE[0] + 14.8, HEAD_CENTRE[1] + 2.5))),
-                     fill=SKIN_SHADE, opacity=0.7) +
-                self.face_drawing() + self.hair_front() + self.headwear())
-        if self.headturn:
-            head = group(head, 'rotate(%s %s)' % (number(self.headturn), '0 -72'))
-        if self.tilt:
-            upper = group(upper + head, 'rotate(%s %s)' % (number(self.tilt), coords(LEAN_PIVOT)))
-        else:
-            upper = upper + head
-        parts.append(upper)
-        for side in ('l', 'r'):
-            if self.legs[side].get('front'):
-                parts.append(self.leg(side))
+        parts.append(self.upper_body())
+        parts += [self.leg(side) for side in SIDES if self.legs[side].get('front')]
         parts.append(self.props_at('overbody'))
-        for side in ('l', 'r'):
-            if not self.arms[side].get('behind'):
-                parts.append(self.arm(side))
+        parts += [self.arm(side) for side in arms_in_front]
         parts.append(self.props_at('underhands'))
-        for side in ('l', 'r'):
-            if not self.arms[side].get('behind'):
-                parts.append(self.hand(side))
+        parts += [self.hand(side) for side in arms_in_front]
         parts.append(self.props_at('front'))
-        tr = 'translate(%s) scale(%s,%s)' % (coords((self.x, self.y)),
-                                             ('%.3f' % (-self.s if self.flip else self.s)).rstrip('0').rstrip('.'),
-                                             ('%.3f' % self.s).rstrip('0').rstrip('.'))
-        return group(''.join(parts), tr)
-
-
-LEAN_PIVOT = (0, -20)
+        return group(''.join(parts), self.placement())
 
 
 def olive_wreath_head(cx, cy, sw):
@@ -1490,8 +1557,8 @@ def scene_boxing():
     for who, x, flip in ((PHEVOS, 76, False), (ATHENA, 164, True)):
         s = 0.95
         f = Figure(who, x, 176, s, flip=flip, tilt=6, wear={'headgear'},
-                   arms={'r': dict(hand=(37, -70), bend=-4, glove=RED, gang=80),
-                         'l': dict(hand=(-14, -64), bend=4, glove=RED, gang=-20)},
+                   arms={'r': dict(hand=(37, -70), bend=-4, glove=RED, glove_angle=80),
+                         'l': dict(hand=(-14, -64), bend=4, glove=RED, glove_angle=-20)},
                    legs={'l': dict(foot=(-15, -6), toe=195), 'r': dict(foot=(15, -6), toe=-10)},
                    face=dict(mouth='grin', look=(2.2, 0), brows=True))
         b += shadow(x, 180, 30) + f.svg()
@@ -2497,7 +2564,8 @@ SPORTS = [name[len('scene_'):] for name in list(globals()) if name.startswith('s
 
 def main(argv):
     options = argparse.ArgumentParser(description='Draws the pictures of Phevos and Athena.')
-    options.add_argument('--into', default=ROOT, metavar='FOLDER', help='the folder that holds assets/ (the tree by default)')
+    options.add_argument('--into', default=ROOT, metavar='FOLDER',
+                         help='the folder that holds assets/ (the tree by default)')
     options.add_argument('only', nargs='*', metavar='NAME', help='the pictures to draw (all by default)')
     arguments = options.parse_args(argv[1:])
     only = set(arguments.only)
@@ -2508,11 +2576,11 @@ def main(argv):
     }
     for name in SPORTS:
         jobs[name] = ('assets/sports/%s.svg' % name, globals()['scene_' + name])
-    for key, (rel, fn) in jobs.items():
+    for key, (rel, draw) in jobs.items():
         if only and key not in only:
             continue
-        p = write(arguments.into, rel, fn())
-        print('%6d  %s' % (os.path.getsize(p), rel))
+        written = write(arguments.into, rel, draw())
+        print('%6d  %s' % (os.path.getsize(written), rel))
 
 
 if __name__ == '__main__':

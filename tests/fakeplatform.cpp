@@ -109,6 +109,8 @@ QString FakePlatform::shortDate()
 void FakePlatform::randomize(double seed)
 {
     seeds.push_back(seed);
+    if (onReseed)
+        onReseed();
 }
 
 double FakePlatform::rnd()

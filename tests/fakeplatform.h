@@ -65,6 +65,7 @@ public:
     double fallbackUniform = 0.0;    // when nothing is queued ...
     std::function<double()> uniformSource; // ... or this, when set
     std::function<void(const QString &)> onMessage; // runs inside each message box
+    std::function<void()> onReseed;  // runs at each reseed, once it is noted
 
 protected:
     void say(const QString &words) override;

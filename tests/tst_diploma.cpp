@@ -5,6 +5,7 @@
 #include "shell/widgets/fittingfield.h"
 #include "shell/widgets/picturebox.h"
 #include "shell/printing/typesetting.h"
+#include "platformfixture.h"
 #include "testing.h"
 
 #include <QClipboard>
@@ -143,12 +144,9 @@ void tick()
 
 // The seven diploma screens: what they show, the date, printing, and where
 // their menus lead.
-class TestDiploma : public QObject {
+class TestDiploma : public PlatformFixture {
     Q_OBJECT
 private slots:
-    void init() { m_fake = std::make_unique<FakePlatform>(); }
-    void cleanup() { m_fake.reset(); }
-
     void opensAsDesigned_data() { addDiplomaRows(); }
     void opensAsDesigned();
     void layoutIsLegible_data() { addDiplomaRows(); }
@@ -168,9 +166,6 @@ private slots:
     void exits();
     void handOvers_data();
     void handOvers();
-
-private:
-    std::unique_ptr<FakePlatform> m_fake;
 };
 
 void TestDiploma::opensAsDesigned()

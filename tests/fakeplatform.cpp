@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -79,6 +81,14 @@ QString FakePlatform::printForm(QWidget *clientArea)
 {
     printed.emplace_back(clientArea->window());
     log << QStringLiteral("print: ") + clientArea->window()->objectName();
+    QHash<QString, QString> texts;
+    for (const QLabel *shown : clientArea->findChildren<QLabel *>())
+        texts.insert(shown->objectName(), shown->text());
+    for (const QLineEdit *typed : clientArea->findChildren<QLineEdit *>())
+        texts.insert(typed->objectName(), typed->text());
+    texts.remove(QString()); // the parts of a control, which have no name of their own
+    printedTexts.push_back(texts);
+    screensAtPrint.push_back(visibleScreens());
     return printOutcome;
 }
 
@@ -100,6 +110,8 @@ QString FakePlatform::shortDate()
 void FakePlatform::randomize(double seed)
 {
     seeds.push_back(seed);
+    if (onReseed)
+        onReseed();
 }
 
 double FakePlatform::rnd()
@@ -134,6 +146,8 @@ void FakePlatform::forget()
     beeps = 0;
     ends = 0;
     printed.clear();
+    printedTexts.clear();
+    screensAtPrint.clear();
 }
 
 QStringList visibleScreens()

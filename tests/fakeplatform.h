@@ -5,6 +5,7 @@
 
 #include "shell/platform.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -17,7 +18,8 @@
 namespace kalyxteron::test {
 
 // A scripted platform: records every message box, beep, end and print, in
-// order, and answers the clock and the generator with values a test sets.
+// order, with what was on show at each, and answers the clock and the generator
+// with values a test sets.
 class FakePlatform : public Platform {
 public:
     FakePlatform();
@@ -53,6 +55,9 @@ public:
     int beeps = 0;
     int ends = 0;
     std::vector<QPointer<QWidget>> printed; // the screens whose client areas were printed
+    std::vector<QHash<QString, QString>> printedTexts; // at each print, the texts of the client
+                                                       // area's named labels and fields, by name
+    std::vector<QStringList> screensAtPrint;    // the visible screens at each print
     double seconds = 45296.75;       // 12:34:56.75
     double fraction = 45296.0 / 86400.0;
     QString date = QStringLiteral("8/12/2026");
@@ -63,6 +68,7 @@ public:
     double fallbackUniform = 0.0;    // when nothing is queued ...
     std::function<double()> uniformSource; // ... or this, when set
     std::function<void(const QString &)> onMessage; // runs inside each message box
+    std::function<void()> onReseed;  // runs at each reseed, once it is noted
 
 protected:
     void say(const QString &words) override;

@@ -3,6 +3,7 @@
 
 #include "practice/rules/feedbacktables.h"
 #include "shell/widgets/application.h"
+#include "platformfixture.h"
 #include "testing.h"
 
 #include <QAccessible>
@@ -126,16 +127,13 @@ void walk(QAccessibleInterface *node, Found &found, int depth = 0)
 
 // Every screen can be worked with the keyboard alone, and a screen reader can
 // name every control and hears the praise and warning words.
-class TestAccess : public QObject {
+class TestAccess : public PlatformFixture {
     Q_OBJECT
+public:
+    TestAccess() : PlatformFixture(7) {}
+
 private slots:
     void initTestCase() { setUpApplication(); }
-    void init()
-    {
-        m_fake = std::make_unique<FakePlatform>();
-        m_fake->useRandomDraws(7);
-    }
-    void cleanup() { m_fake.reset(); }
 
     void everyControlHasAName_data();
     void everyControlHasAName();
@@ -150,9 +148,6 @@ private slots:
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
     void fieldMenuIsGreek();
-
-private:
-    std::unique_ptr<FakePlatform> m_fake;
 };
 
 void TestAccess::everyControlHasAName_data()

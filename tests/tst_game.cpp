@@ -3,6 +3,7 @@
 
 #include "practice/rules/feedbacktables.h"
 #include "shell/logic/messages.h"
+#include "platformfixture.h"
 #include "testing.h"
 
 #include <QAccessible>
@@ -61,28 +62,13 @@ QString warning(int row)
     return kWarningWords[std::size_t(row)].toString();
 }
 
-// A fake that also lets a test look at the screen at the moment of each reseed.
-class WatchingPlatform : public FakePlatform {
-public:
-    void randomize(double seed) override
-    {
-        FakePlatform::randomize(seed);
-        if (onReseed)
-            onReseed();
-    }
-    std::function<void()> onReseed;
-};
-
 } // namespace
 
 // The mascot quiz: opening, the draw, the check of the year, the score and
 // its limits, the mascot diploma at 20 points, and leaving the game.
-class TestGame : public QObject {
+class TestGame : public PlatformFixture {
     Q_OBJECT
 private slots:
-    void init() { m_fake = std::make_unique<WatchingPlatform>(); }
-    void cleanup() { m_fake.reset(); }
-
     void reminderOnEveryShowing_data();
     void reminderOnEveryShowing();
     void startsWaitingForADraw();
@@ -111,7 +97,6 @@ private:
     void check(const QString &year);
     void checkWrong(const QString &year, int warningDraw);
     void checkRight(const QString &year, int praiseDraw, int sportDraw = 0);
-    std::unique_ptr<WatchingPlatform> m_fake;
 };
 
 void TestGame::openGame()

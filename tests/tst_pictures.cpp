@@ -4,6 +4,7 @@
 #include "assets/pictures.h"
 #include "shell/appearance/picture.h"
 #include "shell/widgets/picturebox.h"
+#include "platformfixture.h"
 #include "testing.h"
 
 #include <QFile>
@@ -48,21 +49,15 @@ constexpr double kLeastCoverage = 0.2;           // a picture fills at least thi
 
 // Every embedded picture loads, draws something at its size and at double
 // scale, and every image box of every screen says what it shows.
-class TestPictures : public QObject {
+class TestPictures : public PlatformFixture {
     Q_OBJECT
 private slots:
-    void init() { m_fake = std::make_unique<FakePlatform>(); }
-    void cleanup() { m_fake.reset(); }
-
     void everyPictureLoadsAndDraws_data();
     void everyPictureLoadsAndDraws();
     void theSetStaysSmall();
     void imageBoxesShowTheirPicture_data();
     void imageBoxesShowTheirPicture();
     void windowIconOnEveryScreen();
-
-private:
-    std::unique_ptr<FakePlatform> m_fake;
 };
 
 void TestPictures::everyPictureLoadsAndDraws_data()

@@ -4,6 +4,7 @@
 #include "practice/rules/feedbacktables.h"
 #include "shell/logic/messages.h"
 #include "shell/logic/numeric.h"
+#include "platformfixture.h"
 #include "testing.h"
 
 #include <QApplication>
@@ -46,12 +47,9 @@ QString focused()
 
 // The three practice screens: what they show when opened, the problem setting,
 // the clear, the checks with their rewards, and the diploma award.
-class TestPractice : public QObject {
+class TestPractice : public PlatformFixture {
     Q_OBJECT
 private slots:
-    void init() { m_fake = std::make_unique<FakePlatform>(); }
-    void cleanup() { m_fake.reset(); }
-
     void opensWithTheGreeting_data();
     void opensWithTheGreeting();
     void texts_data();
@@ -93,7 +91,6 @@ private slots:
 private:
     void openGrade(ScreenId id);
     void setProblem(const QString &first, const QString &second);
-    std::unique_ptr<FakePlatform> m_fake;
 };
 
 void TestPractice::openGrade(ScreenId id)

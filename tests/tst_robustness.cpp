@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "shell/logic/messages.h"
+#include "platformfixture.h"
 #include "testing.h"
 
 #include <QAbstractButton>
@@ -62,23 +63,16 @@ const QStringList &knownMessages()
 
 // Whatever a pupil types into any field, and whatever is pressed after it,
 // the program keeps running and reads every text the same way.
-class TestRobustness : public QObject {
+class TestRobustness : public PlatformFixture {
     Q_OBJECT
-private slots:
-    void init()
-    {
-        m_fake = std::make_unique<FakePlatform>();
-        m_fake->useRandomDraws(8122026);
-    }
-    void cleanup() { m_fake.reset(); }
+public:
+    TestRobustness() : PlatformFixture(8122026) {}
 
+private slots:
     void practiceChecksReadHostileText_data();
     void practiceChecksReadHostileText();
     void everyFieldEveryButton_data();
     void everyFieldEveryButton();
-
-private:
-    std::unique_ptr<FakePlatform> m_fake;
 };
 
 void TestRobustness::practiceChecksReadHostileText_data()

@@ -3,6 +3,7 @@
 
 // Every screen on the displays a school has: fitted into a netbook's 1024x600, and filling a
 // maximised window on a classroom panel, with nothing out of place and every text whole.
+#include "platformfixture.h"
 #include "testing.h"
 
 #include "shell/logic/screenid.h"
@@ -78,21 +79,9 @@ Layout layoutOf(Screen *screen)
 
 } // namespace
 
-class TestScaling : public QObject {
+class TestScaling : public PlatformFixture {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        m_fake = std::make_unique<FakePlatform>();
-        setPlatform(m_fake.get());
-    }
-    void cleanup()
-    {
-        closeAllScreens();
-        setPlatform(nullptr);
-        m_fake.reset();
-    }
-
     void opensAtItsDesignWhereThereIsRoom_data() { addScreens(); }
     void opensAtItsDesignWhereThereIsRoom();
     void fitsANetbook_data() { addScreens(); }
@@ -104,7 +93,6 @@ private slots:
 private:
     static void addScreens();
     static void compareWithTheDesign(const Layout &design, Screen *screen);
-    std::unique_ptr<FakePlatform> m_fake;
 };
 
 void TestScaling::addScreens()

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "shell/widgets/linedcaption.h"
+#include "platformfixture.h"
 #include "testing.h"
 
 #include <QFontInfo>
@@ -18,12 +19,9 @@ Q_DECLARE_METATYPE(kalyxteron::ScreenId)
 
 // Start-up, the home screen, the hand-over between screens, the exits, and the
 // instructions and credits screens.
-class TestShell : public QObject {
+class TestShell : public PlatformFixture {
     Q_OBJECT
 private slots:
-    void init() { m_fake = std::make_unique<FakePlatform>(); }
-    void cleanup() { m_fake.reset(); }
-
     void startUpShowsTheHomeScreenQuietly();
     void homeOperationsButtonShowsOneItemALine();
     void homeChoiceListBeginsWithItsSeparator();
@@ -43,9 +41,6 @@ private slots:
     void instructionParagraphsShowTheirLines_data();
     void instructionParagraphsShowTheirLines();
     void creditsTexts();
-
-private:
-    std::unique_ptr<FakePlatform> m_fake;
 };
 
 void TestShell::startUpShowsTheHomeScreenQuietly()

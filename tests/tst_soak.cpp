@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platformfixture.h"
 #include "testing.h"
 
 #include <QFile>
@@ -54,16 +55,12 @@ void checkGrowth(long before, long after, const char *what)
 
 // Long use: a thousand hand-overs round every screen and ten thousand checks
 // leave no screen behind and no memory growing.
-class TestSoak : public QObject {
+class TestSoak : public PlatformFixture {
     Q_OBJECT
-private slots:
-    void init()
-    {
-        m_fake = std::make_unique<FakePlatform>();
-        m_fake->useRandomDraws(42);
-    }
-    void cleanup() { m_fake.reset(); }
+public:
+    TestSoak() : PlatformFixture(42) {}
 
+private slots:
     void handOversRoundEveryScreen();
     void checksOnPracticeScreensAndTheGame();
 
@@ -71,8 +68,6 @@ private:
     void roundOfScreens(int count);
     void practiceChecks(int count);
     void gameChecks(int count);
-
-    std::unique_ptr<FakePlatform> m_fake;
 };
 
 void TestSoak::roundOfScreens(int count)

@@ -3,14 +3,13 @@
 
 // What each screen says aloud, and when: the words given to the voice for every screen and
 // event, so that a change in what is said shows as a changed row.
+#include "platformfixture.h"
 #include "testing.h"
 
 #include "shell/widgets/application.h"
 
 #include <QAbstractButton>
 #include <QMenuBar>
-
-#include <memory>
 
 using namespace kalyxteron;
 using namespace kalyxteron::test;
@@ -74,12 +73,10 @@ void doStep(const QString &step)
 
 } // namespace
 
-class TestSpeech : public QObject {
+class TestSpeech : public PlatformFixture {
     Q_OBJECT
 private slots:
     void initTestCase() { setUpApplication(); }
-    void init() { m_fake = std::make_unique<FakePlatform>(); }
-    void cleanup() { m_fake.reset(); }
 
     void whatIsSaid_data();
     void whatIsSaid();
@@ -87,9 +84,6 @@ private slots:
     void closingAScreenStopsItsSpeech();
     void theSpeakerIsOnEveryScreenOutOfTheWay_data();
     void theSpeakerIsOnEveryScreenOutOfTheWay();
-
-private:
-    std::unique_ptr<FakePlatform> m_fake;
 };
 
 void TestSpeech::whatIsSaid_data()

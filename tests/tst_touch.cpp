@@ -8,6 +8,7 @@
 #include "shell/widgets/application.h"
 #include "shell/logic/keypads.h"
 #include "shell/widgets/keypad.h"
+#include "platformfixture.h"
 #include "testing.h"
 #include "tools/touchdriver.h"
 
@@ -108,8 +109,18 @@ constexpr std::array kTypedFields{
 
 } // namespace
 
-class TestTouch : public QObject {
+class TestTouch : public PlatformFixture {
     Q_OBJECT
+public:
+    TestTouch() : PlatformFixture(7) {}
+
+protected:
+    void prepare() override
+    {
+        // Two taps are a double tap only where a test says so, not by how fast the machine runs.
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -117,14 +128,6 @@ private slots:
         m_doubleTap = QGuiApplication::styleHints()->mouseDoubleClickInterval();
     }
     void cleanupTestCase() { QGuiApplication::styleHints()->setMouseDoubleClickInterval(m_doubleTap); }
-    void init()
-    {
-        m_fake = std::make_unique<FakePlatform>();
-        m_fake->useRandomDraws(7);
-        // Two taps are a double tap only where a test says so, not by how fast the machine runs.
-        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
-    }
-    void cleanup() { m_fake.reset(); }
 
     void lettersOfTheKeys_data();
     void lettersOfTheKeys();
@@ -158,7 +161,6 @@ private slots:
 private:
     void openProblem(ScreenId grade, int first, int second);
     QLineEdit *padOnTheSum();
-    std::unique_ptr<FakePlatform> m_fake;
     int m_doubleTap = 0;
 };
 

@@ -7,13 +7,22 @@
 //   speech_sound cut LONG SHORT SECONDS    LONG, cut half a second later by SHORT
 //   speech_sound hammer SECONDS LAST WAIT  a new number every 10 ms for SECONDS, then LAST,
 //                                          then the end after WAIT more seconds
+//   speech_sound tap SECONDS               the home screen, its greeting tapped
+//   speech_sound right-sum SECONDS         the grade A screen, a right sum checked
 // Writes the words given to the voice ("words: ..."), the longest time a request kept the
 // program waiting, and how long the end took.
 #include "shell/logic/spokenwords.h"
 #include "shell/platform.h"
+#include "shell/widgets/navigation.h"
+#include "shell/widgets/screen.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -25,6 +34,7 @@ namespace {
 constexpr int kMillisecondsPerSecond = 1000;
 constexpr int kCutAfterMs = 500;
 constexpr int kHammerEveryMs = 10;
+constexpr int kPupilPressesOkMs = 100;
 
 double g_longestRequestMs = 0;
 
@@ -45,6 +55,42 @@ void endAfter(double seconds)
         std::printf("longest request %.2f ms; the end took %.1f ms\n", g_longestRequestMs,
                     double(timer.nsecsElapsed()) / 1e6);
     });
+}
+template <typename T>
+T *onShow(const char *name)
+{
+    return currentScreen()->findChild<T *>(QLatin1String(name));
+}
+
+// A tap as a screen gets it: the press and the release of the left button inside the control.
+void tap(QWidget *control)
+{
+    const QPointF centre = QRectF(control->rect()).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, centre, control->mapToGlobal(centre), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(control, &event);
+    }
+}
+// The screens' own voice: the home screen's greeting tapped, or a right sum checked on grade A.
+void useScreen(const QString &mode, double seconds)
+{
+    if (mode == u"tap") {
+        handOver(nullptr, ScreenId::Home);
+        auto *greeting = onShow<QLabel>("lblminima");
+        std::printf("words: %s\n", qPrintable(textForSpeech(greeting->text())));
+        tap(greeting);
+    } else {
+        handOver(nullptr, ScreenId::GradeA);
+        onShow<QAbstractButton>("cmdteacher")->click();
+        onShow<QLineEdit>("txtnum1")->setText(QStringLiteral("7"));
+        onShow<QLineEdit>("txtnum2")->setText(QStringLiteral("2"));
+        onShow<QLineEdit>("txtadd")->setText(QStringLiteral("9"));
+        onShow<QAbstractButton>("cmdchadd")->click();
+        std::printf("words: %s\n", qPrintable(textForSpeech(onShow<QLabel>("lblchadd")->text())));
+    }
+    std::fflush(stdout);
+    endAfter(seconds);
 }
 } // namespace
 
@@ -79,8 +125,18 @@ int main(int argc, char *argv[])
             endAfter(wait);
         });
         hammer->start(kHammerEveryMs);
+    } else if ((mode == u"tap" || mode == u"right-sum") && arguments.size() == 2) {
+        // A screen may greet the pupil with a message box as it opens: the pupil presses «OK».
+        auto *pupil = new QTimer(&app);
+        QObject::connect(pupil, &QTimer::timeout, [] {
+            if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        pupil->start(kPupilPressesOkMs);
+        QTimer::singleShot(0, [mode, seconds = arguments[1].toDouble()] { useScreen(mode, seconds); });
     } else {
-        std::fprintf(stderr, "usage: speech_sound say TEXT SECONDS | cut LONG SHORT SECONDS | hammer SECONDS LAST WAIT\n");
+        std::fprintf(stderr, "usage: speech_sound say TEXT SECONDS | cut LONG SHORT SECONDS | hammer SECONDS LAST WAIT"
+                             " | tap SECONDS | right-sum SECONDS\n");
         return 2;
     }
     std::fflush(stdout);

@@ -157,6 +157,7 @@ private slots:
     void doubleTapOnACheck();
     void doubleTapOnTheMenu_data();
     void doubleTapOnTheMenu();
+    void aQuickTapOnAListsEntry();
 
 private:
     void openProblem(ScreenId grade, int first, int second);
@@ -677,12 +678,28 @@ void TestTouch::doubleTapOnTheMenu()
         QTRY_VERIFY(menu->isVisible());
         where = menu->mapToGlobal(menu->actionGeometry(command).center());
     }
-    QGuiApplication::styleHints()->setMouseDoubleClickInterval(kLongDoubleTap);
     tapAgainAt(where);
     QTRY_COMPARE(onShow(), onShowAfter);
+    // The second tap, a double tap with the first however long the hand-over took. Made so only
+    // now: Qt 6.8 would make the first tap a double tap with the one that opened the list.
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(kLongDoubleTap);
     tapAgainAt(where);
     QCOMPARE(onShow(), onShowAfter);
     QCOMPARE(visibleScreens(), QStringList{onShowAfter});
+}
+
+// An entry tapped at once after the tap that opened its list, which Qt 6.8 makes a double tap.
+void TestTouch::aQuickTapOnAListsEntry()
+{
+    open(ScreenId::GradeA);
+    QVERIFY(activate());
+    Screen *from = currentScreen();
+    auto *menu = from->findChild<QMenu *>(QStringLiteral("epilogi"));
+    QGuiApplication::styleHints()->setMouseDoubleClickInterval(kLongDoubleTap);
+    tap(from->menuBar(), from->menuBar()->actionGeometry(menu->menuAction()).center());
+    QTRY_VERIFY(menu->isVisible());
+    tapAgainAt(menu->mapToGlobal(menu->actionGeometry(from->findChild<QAction *>(QStringLiteral("arxi"))).center()));
+    QTRY_COMPARE(onShow(), QStringLiteral("frminfo"));
 }
 
 QTEST_MAIN(TestTouch)

@@ -104,6 +104,8 @@ QAccessibleInterface *keyPadAccessible(const QString &className, QObject *object
 
 // The second tap of a double tap, on a window other than the one the first tap pressed: the
 // first tap closed that one and opened this one (a hand-over, a message), which must not take it.
+// A menu's list is the exception: the first tap opened it to be tapped, and a quick tap on its
+// first entry is close enough to the first for Qt 6.8 to make the two a double tap.
 class DoubleTapGuard : public QObject {
 public:
     using QObject::QObject;
@@ -122,9 +124,11 @@ protected:
             return false;
         auto *window = static_cast<QWindow *>(watched);
         if (type == QEvent::MouseButtonPress) {
-            m_swallowing = mouse->flags().testFlag(Qt::MouseEventCreatedDoubleClick) && window != m_pressed;
-            if (!m_swallowing)
-                m_pressed = window;
+            m_swallowing = mouse->flags().testFlag(Qt::MouseEventCreatedDoubleClick) && window != m_pressed &&
+                           window->type() != Qt::Popup;
+            // A tap swallowed here still counts as this window's: the pupil's next tap on it is
+            // meant for it, though Qt may make the two a double tap.
+            m_pressed = window;
             return m_swallowing;
         }
         const bool swallowed = m_swallowing;
@@ -134,7 +138,7 @@ protected:
     }
 
 private:
-    QPointer<QWindow> m_pressed; // where the last tap that was let through pressed
+    QPointer<QWindow> m_pressed; // where the last tap pressed
     bool m_swallowing = false;
 };
 

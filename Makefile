@@ -6,7 +6,7 @@ BUILD ?= build
 WINDOWS_BUILD ?= build-windows
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize fuzz fuzz-long screenshots contact-sheet docs-screenshots package bench clean \
+.PHONY: all deps configure build run test test-quick test-sanitize fuzz fuzz-long screenshots contact-sheet docs-screenshots package bench clean \
 	windows test-windows windows-qt windows-screenshots test-debian13
 
 all: build
@@ -15,7 +15,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 
 build: configure
 	@cmake --build $(BUILD)
@@ -26,21 +26,28 @@ run: build
 
 # Builds and runs the whole test suite (warnings are errors here).
 test: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DKALYXTERON_WERROR=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DKALYXTERON_WERROR=ON $(CMAKE_FLAGS)
 	@cmake --build $(BUILD)
 	cd $(BUILD) && ctest --output-on-failure
 	@$(MAKE) --no-print-directory fuzz
 
+# The quick tiers alone, for a developer between two changes: the logic and the screens, on the
+# offscreen platform (about a minute); `make test` runs every tier.
+test-quick: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DKALYXTERON_WERROR=ON $(CMAKE_FLAGS)
+	@cmake --build $(BUILD)
+	cd $(BUILD) && ctest --output-on-failure -L 'unit|screens'
+
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps
-	@cmake -S . -B build-sanitize -G Ninja -DKALYXTERON_WERROR=ON -DKALYXTERON_SANITIZE=ON >/dev/null
+	@cmake -S . -B build-sanitize -G Ninja -DKALYXTERON_WERROR=ON -DKALYXTERON_SANITIZE=ON
 	@cmake --build build-sanitize
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure
 
 # A short fuzz pass over the reading of typed numbers (libFuzzer, clang).
 fuzz: deps
-	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKALYXTERON_FUZZ=ON -DKALYXTERON_SANITIZE=ON >/dev/null
+	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKALYXTERON_FUZZ=ON -DKALYXTERON_SANITIZE=ON
 	@cmake --build build-fuzz --target fuzz_numeric
 	cd build-fuzz && ctest -R fuzz --output-on-failure
 

@@ -6,7 +6,9 @@
 include(GNUInstallDirs)
 
 set(KALYXTERON_DESKTOP_ENTRY ${PROJECT_SOURCE_DIR}/assets/desktop/${KALYXTERON_APP_ID}.desktop)
-set(KALYXTERON_METAINFO ${PROJECT_SOURCE_DIR}/assets/desktop/${KALYXTERON_APP_ID}.metainfo.xml)
+# The metainfo's release, its version and date, comes from the project's, as the program's does.
+set(KALYXTERON_METAINFO ${PROJECT_BINARY_DIR}/generated/${KALYXTERON_APP_ID}.metainfo.xml)
+configure_file(${PROJECT_SOURCE_DIR}/assets/desktop/${KALYXTERON_APP_ID}.metainfo.xml.in ${KALYXTERON_METAINFO} @ONLY)
 
 install(TARGETS kalyxteron RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Qt and every other library the program links are the system's: the installed program has no

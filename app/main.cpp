@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/console.h"
-#include "shell/widgets/application.h"
 #include "shell/logic/commandline.h"
+#include "shell/widgets/application.h"
 #include "shell/widgets/navigation.h"
 
 #include <QApplication>

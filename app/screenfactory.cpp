@@ -5,8 +5,8 @@
 #include "game/gamescreen.h"
 #include "home/homescreen.h"
 #include "home/instructionsscreen.h"
-#include "shell/widgets/navigation.h"
 #include "practice/practicescreen.h"
+#include "shell/widgets/navigation.h"
 
 namespace kalyxteron {
 

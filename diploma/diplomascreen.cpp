@@ -6,14 +6,14 @@
 #include "assets/pictures.h"
 #include "diploma/namefield.h"
 #include "shell/appearance/faces.h"
-#include "shell/widgets/controls.h"
-#include "shell/widgets/navigation.h"
 #include "shell/appearance/palette.h"
-#include "shell/widgets/picturebox.h"
 #include "shell/logic/spokenwords.h"
 #include "shell/platform.h"
 #include "shell/widgets/announcement.h"
+#include "shell/widgets/controls.h"
 #include "shell/widgets/keypad.h"
+#include "shell/widgets/navigation.h"
+#include "shell/widgets/picturebox.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -44,14 +44,14 @@ struct Corner {
 struct DiplomaDesign {
     ScreenId id;
     QStringView title;
-    int blanks;            // push the mark to the right end of the title bar
-    QStringView mark;      // "1/6" ... "6/6"; none on the mascot diploma
+    int blanks;       // push the mark to the right end of the title bar
+    QStringView mark; // "1/6" ... "6/6"; none on the mascot diploma
     QSize clientSize;
     Artwork artwork;
     std::array<Corner, 4> corners; // top left, top right, bottom left, bottom right
     const char *centreBox;
     const char *bottomLeftName;
-    int nameStops;         // full stops the pupil's name field starts with
+    int nameStops; // full stops the pupil's name field starts with
     bool nameCentred;
     QColor typedColour;
     QStringView presenters; // lbl
@@ -59,8 +59,8 @@ struct DiplomaDesign {
     QColor frameColour;
     int frameWidth;
     QStringView gameCaption;
-    bool closingExit;      // "Έξοδος" closes the screen before the beep
-    bool creditsEntry;     // "Πληροφορίες" on the menu bar
+    bool closingExit;  // "Έξοδος" closes the screen before the beep
+    bool creditsEntry; // "Πληροφορίες" on the menu bar
 };
 
 namespace {
@@ -71,8 +71,7 @@ constexpr QStringView kMascotTitle = u"Απονομή Διπλώματος με 
 constexpr QStringView kPracticePresenters = u"Ο Φοίβος και η Αθηνά απονέμουν το  δίπλωμα αυτό ";
 constexpr QStringView kMascotPresenters = u"Ο Φοίβος και η Αθηνά απονέμουν το δίπλωμα αυτό ";
 constexpr QStringView kPracticeReason = u"επειδή συμπλήρωσε με επιτυχία τις πράξεις των ακεραίων.";
-constexpr QStringView kMascotReason =
-    u"επειδή συμπλήρωσε με επιτυχία το παιχνίδι με τις μασκότ των Ολυμπιακών Αγώνων.";
+constexpr QStringView kMascotReason = u"επειδή συμπλήρωσε με επιτυχία το παιχνίδι με τις μασκότ των Ολυμπιακών Αγώνων.";
 constexpr QStringView kSchool = u"Δημοτικό Σχολείο";
 constexpr QStringView kAthens = u"Αθήνα 2004";
 constexpr QStringView kGame = u"&Παιχνίδι";
@@ -86,7 +85,6 @@ constexpr QSize kPracticeSize{840, 565};
 constexpr QSize kNarrowSize{818, 559};
 constexpr QSize kMascotSize{847, 572};
 
-
 constexpr int kThinFrame = 3;
 constexpr int kThickFrame = 6;
 
@@ -97,8 +95,10 @@ const std::array<DiplomaDesign, 7> kDiplomas{{
      .mark = u"1/6",
      .clientSize = kPracticeSize,
      .artwork = Artwork::Sports,
-     .corners = {{{.sport = Sport::Sailing, .name = u"Ιστιοπλοϊα"}, {.sport = Sport::Fencing, .name = u"Ξιφασκία"},
-                  {.sport = Sport::Badminton, .name = u"Μπάτμιντον"}, {.sport = Sport::Wrestling, .name = u"Πάλη"}}},
+     .corners = {{{.sport = Sport::Sailing, .name = u"Ιστιοπλοϊα"},
+                  {.sport = Sport::Fencing, .name = u"Ξιφασκία"},
+                  {.sport = Sport::Badminton, .name = u"Μπάτμιντον"},
+                  {.sport = Sport::Wrestling, .name = u"Πάλη"}}},
      .centreBox = "Image2",
      .bottomLeftName = "Label4",
      .nameStops = kLongerNameStops,
@@ -117,8 +117,10 @@ const std::array<DiplomaDesign, 7> kDiplomas{{
      .mark = u"2/6",
      .clientSize = kPracticeSize,
      .artwork = Artwork::Sports,
-     .corners = {{{.sport = Sport::Weightlifting, .name = u"Άρση Βαρών"}, {.sport = Sport::Basketball, .name = u"Μπάσκετ"},
-                  {.sport = Sport::Baseball, .name = u"Μπείζμπολ"}, {.sport = Sport::Boxing, .name = u"Πυγμαχία"}}},
+     .corners = {{{.sport = Sport::Weightlifting, .name = u"Άρση Βαρών"},
+                  {.sport = Sport::Basketball, .name = u"Μπάσκετ"},
+                  {.sport = Sport::Baseball, .name = u"Μπείζμπολ"},
+                  {.sport = Sport::Boxing, .name = u"Πυγμαχία"}}},
      .centreBox = "Image2",
      .bottomLeftName = "Label4",
      .nameStops = kNameStops,
@@ -137,8 +139,10 @@ const std::array<DiplomaDesign, 7> kDiplomas{{
      .mark = u"3/6",
      .clientSize = kPracticeSize,
      .artwork = Artwork::Sports,
-     .corners = {{{.sport = Sport::Football, .name = u"Ποδόσφαιρο"}, {.sport = Sport::Gymnastics, .name = u"Γυμναστική"},
-                  {.sport = Sport::Handball, .name = u"Χάντμπολ"}, {.sport = Sport::Equestrian, .name = u"Ιππασία"}}},
+     .corners = {{{.sport = Sport::Football, .name = u"Ποδόσφαιρο"},
+                  {.sport = Sport::Gymnastics, .name = u"Γυμναστική"},
+                  {.sport = Sport::Handball, .name = u"Χάντμπολ"},
+                  {.sport = Sport::Equestrian, .name = u"Ιππασία"}}},
      .centreBox = "Image2",
      .bottomLeftName = "Label4",
      .nameStops = kNameStops,
@@ -157,8 +161,10 @@ const std::array<DiplomaDesign, 7> kDiplomas{{
      .mark = u"4/6",
      .clientSize = kPracticeSize,
      .artwork = Artwork::Sports,
-     .corners = {{{.sport = Sport::TableTennis, .name = u"Πινγκ πονγκ"}, {.sport = Sport::Softball, .name = u"Σόφτμπολ"},
-                  {.sport = Sport::Cycling, .name = u"Ποδηλασία"}, {.sport = Sport::Shooting, .name = u"Σκοποβολή"}}},
+     .corners = {{{.sport = Sport::TableTennis, .name = u"Πινγκ πονγκ"},
+                  {.sport = Sport::Softball, .name = u"Σόφτμπολ"},
+                  {.sport = Sport::Cycling, .name = u"Ποδηλασία"},
+                  {.sport = Sport::Shooting, .name = u"Σκοποβολή"}}},
      .centreBox = "Image2",
      .bottomLeftName = "Label4",
      .nameStops = kNameStops,
@@ -177,8 +183,10 @@ const std::array<DiplomaDesign, 7> kDiplomas{{
      .mark = u"5/6",
      .clientSize = kNarrowSize,
      .artwork = Artwork::Sports,
-     .corners = {{{.sport = Sport::Athletics, .name = u"Στίβος"}, {.sport = Sport::Taekwondo, .name = u"Ταεκβοντό"},
-                  {.sport = Sport::Tennis, .name = u"Τέννις"}, {.sport = Sport::Archery, .name = u"Τοξοβολία"}}},
+     .corners = {{{.sport = Sport::Athletics, .name = u"Στίβος"},
+                  {.sport = Sport::Taekwondo, .name = u"Ταεκβοντό"},
+                  {.sport = Sport::Tennis, .name = u"Τέννις"},
+                  {.sport = Sport::Archery, .name = u"Τοξοβολία"}}},
      .centreBox = "Image6",
      .bottomLeftName = "dimploma5",
      .nameStops = kNameStops,
@@ -197,8 +205,10 @@ const std::array<DiplomaDesign, 7> kDiplomas{{
      .mark = u"6/6",
      .clientSize = kPracticeSize,
      .artwork = Artwork::Sports,
-     .corners = {{{.sport = Sport::Judo, .name = u"Τζούντο"}, {.sport = Sport::Volleyball, .name = u"Βόλεϊ"},
-                  {.sport = Sport::FieldHockey, .name = u"Χόκεϊ επί χόρτου"}, {.sport = Sport::Aquatics, .name = u"Υγρός Στίβος"}}},
+     .corners = {{{.sport = Sport::Judo, .name = u"Τζούντο"},
+                  {.sport = Sport::Volleyball, .name = u"Βόλεϊ"},
+                  {.sport = Sport::FieldHockey, .name = u"Χόκεϊ επί χόρτου"},
+                  {.sport = Sport::Aquatics, .name = u"Υγρός Στίβος"}}},
      .centreBox = "Image2",
      .bottomLeftName = "dimploma5",
      .nameStops = kNameStops,
@@ -234,8 +244,8 @@ const std::array<DiplomaDesign, 7> kDiplomas{{
 
 const DiplomaDesign &designOf(ScreenId id)
 {
-    const auto found = std::find_if(kDiplomas.begin(), kDiplomas.end(),
-                                    [id](const DiplomaDesign &design) { return design.id == id; });
+    const auto found =
+        std::find_if(kDiplomas.begin(), kDiplomas.end(), [id](const DiplomaDesign &design) { return design.id == id; });
     Q_ASSERT(found != kDiplomas.end());
     return *found;
 }
@@ -274,14 +284,14 @@ constexpr std::array<MascotPlace, 8> kMascotPlaces{{
 }};
 
 // Layout of the client area, in pixels.
-constexpr int kFrameInset = 6;           // the frame lines stand this far inside the edges
-constexpr int kMargin = 18;              // from the edges to the artwork
+constexpr int kFrameInset = 6; // the frame lines stand this far inside the edges
+constexpr int kMargin = 18;    // from the edges to the artwork
 constexpr QSize kSportPicture{144, 116};
 constexpr int kSportNameHeight = 26;
 constexpr int kSportNameGap = 2;
-constexpr int kColumnGap = 12;           // between the corner sports and the texts between them
-constexpr int kTextPadding = 12;         // white on either side of a text
-constexpr int kFieldPadding = 10;        // room for a field's own margins and its cursor
+constexpr int kColumnGap = 12;    // between the corner sports and the texts between them
+constexpr int kTextPadding = 12;  // white on either side of a text
+constexpr int kFieldPadding = 10; // room for a field's own margins and its cursor
 constexpr int kSchoolRowTop = 26;
 constexpr int kSchoolRowHeight = 44;
 constexpr int kLineHeight = 36;
@@ -292,7 +302,7 @@ constexpr int kPresentersTopMascot = 80;
 constexpr int kDateHeight = 30;
 constexpr int kDateWidth = 200;
 constexpr int kDateBelowCentre = 6;
-constexpr int kBottomRoom = 72;          // below the centre picture: the date and a little air
+constexpr int kBottomRoom = 72; // below the centre picture: the date and a little air
 constexpr int kAthensHeight = 40;
 constexpr QSizeF kCentrePicture{159, 197}; // the centre artwork's proportions
 constexpr QSize kMascotPicture{132, 148};
@@ -399,8 +409,7 @@ void DiplomaScreen::buildTexts()
 
     // "Δημοτικό Σχολείο" and the school's field, as one white band.
     QLabel *school = whiteLabel(area, "Label2", kSchool.toString(), calligraphicFont(kSchoolPoints, true), Qt::black);
-    m_school = typedField(area, "txtschool", kSchoolStops, calligraphicFont(kTextPoints, true),
-                          m_design.typedColour,
+    m_school = typedField(area, "txtschool", kSchoolStops, calligraphicFont(kTextPoints, true), m_design.typedColour,
                           QStringLiteral("Όνομα σχολείου: γράψε εδώ το όνομα του σχολείου σου"));
     int labelWidth = textWidth(school, school->text()) + 2 * kTextPadding;
     const int fieldNeeds = textWidth(m_school, m_school->text()) + kFieldPadding + 2 * kTextPadding;
@@ -419,8 +428,8 @@ void DiplomaScreen::buildTexts()
                  std::min(textWidth(presenters, presenters->text()) + 2 * kTextPadding, columnWidth), kLineHeight);
 
     // The pupil's name, below the corner sports where it has the whole width.
-    m_name = typedField(area, "Text2", m_design.nameStops, calligraphicFont(kNamePoints, true),
-                        m_design.typedColour, QStringLiteral("Όνομα μαθητή: γράψε εδώ το όνομά σου"));
+    m_name = typedField(area, "Text2", m_design.nameStops, calligraphicFont(kNamePoints, true), m_design.typedColour,
+                        QStringLiteral("Όνομα μαθητή: γράψε εδώ το όνομά σου"));
     if (m_design.nameCentred)
         m_name->setAlignment(Qt::AlignCenter);
     const int cornersBottom = kMargin + kSportPicture.height() + kSportNameGap + kSportNameHeight;
@@ -431,15 +440,15 @@ void DiplomaScreen::buildTexts()
 
     QLabel *reason = whiteLabel(area, "Label1", m_design.reason.toString(), textFont, Qt::black);
     const int reasonTop = nameTop + kNameHeight + kRowGap;
-    placeCentred(reason, centreX, reasonTop,
-                 std::min(textWidth(reason, reason->text()) + 2 * kTextPadding, innerWidth), kLineHeight);
+    placeCentred(reason, centreX, reasonTop, std::min(textWidth(reason, reason->text()) + 2 * kTextPadding, innerWidth),
+                 kLineHeight);
 
     // The two mascots of 2004 in the middle, the date under them.
     int centreTop = reasonTop + kLineHeight + kRowGap;
     if (!sports) {
-        QLabel *athens = whiteLabel(area, "Label3", kAthens.toString(), calligraphicFont(kAthensPoints, true), kAlertInk);
-        placeCentred(athens, centreX, centreTop, textWidth(athens, athens->text()) + 2 * kTextPadding,
-                     kAthensHeight);
+        QLabel *athens =
+            whiteLabel(area, "Label3", kAthens.toString(), calligraphicFont(kAthensPoints, true), kAlertInk);
+        placeCentred(athens, centreX, centreTop, textWidth(athens, athens->text()) + 2 * kTextPadding, kAthensHeight);
         centreTop += kAthensHeight;
     }
     const int centreHeight = size.height() - kBottomRoom - centreTop;
@@ -464,12 +473,12 @@ void DiplomaScreen::buildSports()
     for (std::size_t i = 0; i < places.size(); ++i) {
         const Corner &corner = m_design.corners[i];
         const QRect picture(places[i], kSportPicture);
-        new PictureBox(area, QLatin1String(kCornerNames[i].picture), picturePath(corner.sport),
-                       describe(corner.sport), picture);
+        new PictureBox(area, QLatin1String(kCornerNames[i].picture), picturePath(corner.sport), describe(corner.sport),
+                       picture);
         const char *labelName = i == kBottomLeft ? m_design.bottomLeftName : kCornerNames[i].label;
-        QLabel *name = addLabel(area, labelName, corner.name.toString(),
-                                QRect(picture.left(), picture.bottom() + 1 + kSportNameGap, picture.width(),
-                                      kSportNameHeight));
+        QLabel *name =
+            addLabel(area, labelName, corner.name.toString(),
+                     QRect(picture.left(), picture.bottom() + 1 + kSportNameGap, picture.width(), kSportNameHeight));
         name->setAlignment(Qt::AlignCenter);
         name->setFont(plainFont(kSportPoints, true));
         setColours(name, kAlertInk, kSportNameSurface);
@@ -493,8 +502,8 @@ void DiplomaScreen::buildMascots()
 
     for (std::size_t i = 0; i < kMascotPlaces.size(); ++i) {
         const int inGroup = int(i) % kPerGroup;
-        const int x = (int(i) < kPerGroup ? leftGrid : rightGrid) +
-                      (inGroup % kPerRow) * (kMascotPicture.width() + kMascotGap);
+        const int x =
+            (int(i) < kPerGroup ? leftGrid : rightGrid) + (inGroup % kPerRow) * (kMascotPicture.width() + kMascotGap);
         const int y = gridTop + (inGroup / kPerRow) * (kMascotPicture.height() + kMascotGap);
         const MascotPlace &place = kMascotPlaces[i];
         new PictureBox(area, QLatin1String(place.box), picturePath(place.mascot), describe(place.mascot),

@@ -17,7 +17,6 @@ namespace kalyxteron {
 
 namespace {
 
-
 // The field's text as a screen reader gets it: without the runs of full stops. Offsets
 // into it are mapped to and from the field's own, so the caret and selections agree.
 class NameFieldAccessible : public QAccessibleWidget, public QAccessibleTextInterface {

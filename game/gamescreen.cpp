@@ -6,16 +6,16 @@
 #include "game/rules/gametables.h"
 #include "practice/feedback.h"
 #include "shell/appearance/faces.h"
+#include "shell/appearance/palette.h"
+#include "shell/logic/numeric.h"
+#include "shell/logic/randomdraw.h"
+#include "shell/platform.h"
 #include "shell/widgets/announcement.h"
 #include "shell/widgets/controls.h"
-#include "shell/logic/randomdraw.h"
-#include "shell/widgets/navigation.h"
-#include "shell/logic/numeric.h"
-#include "shell/widgets/overflow.h"
-#include "shell/appearance/palette.h"
-#include "shell/widgets/picturebox.h"
-#include "shell/platform.h"
 #include "shell/widgets/keypad.h"
+#include "shell/widgets/navigation.h"
+#include "shell/widgets/overflow.h"
+#include "shell/widgets/picturebox.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -165,8 +165,8 @@ void GameScreen::build()
 
     m_draw = bigButton(area, "cmdrandom", QStringLiteral("Εμφάνιση Μασκότ"), kDrawButton);
 
-    QLabel *scoreLabel = captionLabel(area, "Label2", QStringLiteral("Βαθμολογία"), kScoreLabel,
-                                      Qt::AlignRight | Qt::AlignVCenter);
+    QLabel *scoreLabel =
+        captionLabel(area, "Label2", QStringLiteral("Βαθμολογία"), kScoreLabel, Qt::AlignRight | Qt::AlignVCenter);
     m_score = bigField(area, "txtvathmos", kScoreField, scoreLabel);
 
     // The year of the mascot on show: kept in a field that is never shown, echoes
@@ -204,8 +204,8 @@ void GameScreen::buildPictures()
         PictureBox *&box = m_sports[std::size_t(row.sport)];
         if (box)
             continue;
-        box = new PictureBox(area, row.box.toString(), picturePath(row.sport), describe(row.sport),
-                             inside(kSportPanel));
+        box =
+            new PictureBox(area, row.box.toString(), picturePath(row.sport), describe(row.sport), inside(kSportPanel));
         box->hide();
     }
 }
@@ -284,7 +284,8 @@ void GameScreen::cmdchk_Click()
     platform().beep();
     showPraiseWord(m_word);
     setColours(m_word, kPraiseInk);
-    const SportRow &sport = kSportTable[std::size_t(drawFromClock(platform(), kSportDrawCount, Reseed::SecondsSinceMidnight))];
+    const SportRow &sport =
+        kSportTable[std::size_t(drawFromClock(platform(), kSportDrawCount, Reseed::SecondsSinceMidnight))];
     m_sports[std::size_t(sport.sport)]->show();
     m_sportName->setText(sport.caption.toString());
     m_check->setEnabled(false);
@@ -292,8 +293,8 @@ void GameScreen::cmdchk_Click()
     const auto raised = qint16(*score + 1);
     m_score->setText(int16ToText(raised));
     m_draw->setEnabled(true);
-    announce(this, asSentences({m_word->text(), m_sportName->text(),
-                                m_score->accessibleName() + u' ' + m_score->text()}));
+    announce(this,
+             asSentences({m_word->text(), m_sportName->text(), m_score->accessibleName() + u' ' + m_score->text()}));
     if (raised >= kMascotDiplomaScore)
         handOver(this, ScreenId::MascotDiploma);
 }

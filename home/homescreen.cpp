@@ -5,10 +5,10 @@
 
 #include "assets/pictures.h"
 #include "shell/appearance/faces.h"
+#include "shell/appearance/palette.h"
 #include "shell/widgets/controls.h"
 #include "shell/widgets/linedcaption.h"
 #include "shell/widgets/navigation.h"
-#include "shell/appearance/palette.h"
 #include "shell/widgets/picturebox.h"
 
 #include <QLabel>
@@ -19,12 +19,12 @@ namespace kalyxteron {
 namespace {
 constexpr QSize kClientSize{809, 588};
 
-const QString kCaption = QStringLiteral(
-    "Πράξεις ακέραιων αριθμών για όλα τα παιδιά του Δημοτικού Σχολείου - Τελμάριος και Κορβίδαλος");
-const QString kWelcome = QStringLiteral(
-    "Φίλοι μου γεια σας. Στο περιβάλλον αυτό μπορείτε να ασκηθείτε στις 4 πράξεις των ακέραιων αριθμών. "
-    "Μπορείτε να προσθέσετε, να αφαιρέσετε, να πολλαπλασιάσετε και να διαιρέσετε τους αριθμούς που "
-    "εμφανίζονται στην οθόνη σας τυχαία ή τους αριθμούς της δική σας επιλογής. ");
+const QString kCaption =
+    QStringLiteral("Πράξεις ακέραιων αριθμών για όλα τα παιδιά του Δημοτικού Σχολείου - Τελμάριος και Κορβίδαλος");
+const QString kWelcome =
+    QStringLiteral("Φίλοι μου γεια σας. Στο περιβάλλον αυτό μπορείτε να ασκηθείτε στις 4 πράξεις των ακέραιων αριθμών. "
+                   "Μπορείτε να προσθέσετε, να αφαιρέσετε, να πολλαπλασιάσετε και να διαιρέσετε τους αριθμούς που "
+                   "εμφανίζονται στην οθόνη σας τυχαία ή τους αριθμούς της δική σας επιλογής. ");
 const QString kOperations = QStringLiteral(" Πράξεις Ακεραίων       1. Άθροισμα (+)        2. Διαφορά (-)  "
                                            "         3. Γινόμενο (X)         4. Πηλίκο (:)          ");
 } // namespace

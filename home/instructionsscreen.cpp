@@ -5,11 +5,11 @@
 
 #include "assets/pictures.h"
 #include "shell/appearance/faces.h"
+#include "shell/appearance/palette.h"
 #include "shell/widgets/announcement.h"
 #include "shell/widgets/controls.h"
 #include "shell/widgets/linedcaption.h"
 #include "shell/widgets/navigation.h"
-#include "shell/appearance/palette.h"
 #include "shell/widgets/picturebox.h"
 
 #include <QLabel>
@@ -28,20 +28,22 @@ QString blanks(int count)
 }
 
 // The paragraphs with their runs of blanks: each long run ends a shown line.
-const QString kParagraph1 = QStringLiteral(" 1. Για να αρχίσετε να εργάζεστε με το πρόγραμμα θα πρέπει να") + blanks(15)
-                            + QStringLiteral("πατήσετε στο πράσινο κουμπί, για να εμφανιστούν δύο τυχαίοι") + blanks(13)
-                            + QStringLiteral("αριθμοί ή στο κουμπί \"Δάσκαλος-Μαθητής\", για να καθορίσετε") + blanks(12)
-                            + QStringLiteral("τους δικούς σας αριθμούς.") + blanks(2);
-const QString kParagraph2 = QStringLiteral("2.  Κάθε φορά θα πρέπει να ελέγχετε, αν η απάντηση σας είναι σωστή.") + blanks(6)
-                            + QStringLiteral("Όταν βρείτε όλες τις απαντήσεις σας ορθές, τότε πατήστε στο") + blanks(9)
-                            + QStringLiteral("κουμπί  \"διαγραφή\", για να σβήσετε όλους τους αριθμούς.") + blanks(20)
-                            + QStringLiteral("Μπορείτε να ξαναδοκιμάσετε με νέους τυχαίους αριθμούς") + blanks(19)
-                            + QStringLiteral("πατώντας στο πράσινο κουμπί ή αριθμούς της δικής σας επιλογής") + blanks(6)
-                            + QStringLiteral("πατώντας στο κουμπί \"Δάσκαλος- Μαθητής.\"") + blanks(2);
-const QString kParagraph3 = QStringLiteral("3.  Για κάθε σωστή απάντηση κερδίζετε ένα βαθμό. Αν η απάντηση") + blanks(11)
-                            + QStringLiteral("σας είναι λάθος, μπορείτε να διορθώσετε το λάθος σας. Όταν") + blanks(13)
-                            + QStringLiteral("μαζέψετε 30 βαθμούς, τότε μπορείτε να συμπληρώσετε το") + blanks(18)
-                            + QStringLiteral("σχολείο και το όνομα σας και να εκτυπώσετε το δίπλωμα σας.");
+const QString kParagraph1 = QStringLiteral(" 1. Για να αρχίσετε να εργάζεστε με το πρόγραμμα θα πρέπει να") +
+                            blanks(15) + QStringLiteral("πατήσετε στο πράσινο κουμπί, για να εμφανιστούν δύο τυχαίοι") +
+                            blanks(13) +
+                            QStringLiteral("αριθμοί ή στο κουμπί \"Δάσκαλος-Μαθητής\", για να καθορίσετε") +
+                            blanks(12) + QStringLiteral("τους δικούς σας αριθμούς.") + blanks(2);
+const QString kParagraph2 = QStringLiteral("2.  Κάθε φορά θα πρέπει να ελέγχετε, αν η απάντηση σας είναι σωστή.") +
+                            blanks(6) + QStringLiteral("Όταν βρείτε όλες τις απαντήσεις σας ορθές, τότε πατήστε στο") +
+                            blanks(9) + QStringLiteral("κουμπί  \"διαγραφή\", για να σβήσετε όλους τους αριθμούς.") +
+                            blanks(20) + QStringLiteral("Μπορείτε να ξαναδοκιμάσετε με νέους τυχαίους αριθμούς") +
+                            blanks(19) +
+                            QStringLiteral("πατώντας στο πράσινο κουμπί ή αριθμούς της δικής σας επιλογής") +
+                            blanks(6) + QStringLiteral("πατώντας στο κουμπί \"Δάσκαλος- Μαθητής.\"") + blanks(2);
+const QString kParagraph3 = QStringLiteral("3.  Για κάθε σωστή απάντηση κερδίζετε ένα βαθμό. Αν η απάντηση") +
+                            blanks(11) + QStringLiteral("σας είναι λάθος, μπορείτε να διορθώσετε το λάθος σας. Όταν") +
+                            blanks(13) + QStringLiteral("μαζέψετε 30 βαθμούς, τότε μπορείτε να συμπληρώσετε το") +
+                            blanks(18) + QStringLiteral("σχολείο και το όνομα σας και να εκτυπώσετε το δίπλωμα σας.");
 
 constexpr int kMakersTrailingBlanks = 67;
 
@@ -116,9 +118,9 @@ CreditsScreen::CreditsScreen()
     makers->setFont(plainFont(18, true, true));
     setColours(makers, kInk);
 
-    QLabel *profession = addLabel(clientArea(), "Label1",
-                                  QStringLiteral("Δάσκαλοι Πληροφορικής\nστην Πρωτοβάθμια Εκπαίδευση"),
-                                  QRect(470, 60, 300, 60));
+    QLabel *profession =
+        addLabel(clientArea(), "Label1", QStringLiteral("Δάσκαλοι Πληροφορικής\nστην Πρωτοβάθμια Εκπαίδευση"),
+                 QRect(470, 60, 300, 60));
     profession->setAlignment(Qt::AlignCenter);
     profession->setFont(plainFont(13, true));
     setColours(profession, kInk);

@@ -24,12 +24,14 @@ void showWord(QLabel *label, QStringView word)
 
 void showPraiseWord(QLabel *label)
 {
-    showWord(label, kPraiseWords[std::size_t(drawFromClock(platform(), int(kPraiseWords.size()), Reseed::DayFraction))]);
+    showWord(label,
+             kPraiseWords[std::size_t(drawFromClock(platform(), int(kPraiseWords.size()), Reseed::DayFraction))]);
 }
 
 void showWarningWord(QLabel *label)
 {
-    showWord(label, kWarningWords[std::size_t(drawFromClock(platform(), int(kWarningWords.size()), Reseed::DayFraction))]);
+    showWord(label,
+             kWarningWords[std::size_t(drawFromClock(platform(), int(kWarningWords.size()), Reseed::DayFraction))]);
 }
 
 } // namespace kalyxteron

@@ -7,22 +7,22 @@
 #include "practice/rules/feedbacktables.h"
 #include "practice/rules/judge.h"
 #include "shell/appearance/faces.h"
+#include "shell/appearance/palette.h"
+#include "shell/logic/numeric.h"
+#include "shell/logic/randomdraw.h"
+#include "shell/logic/spokenwords.h"
+#include "shell/platform.h"
 #include "shell/widgets/announcement.h"
 #include "shell/widgets/controls.h"
-#include "shell/logic/randomdraw.h"
+#include "shell/widgets/keypad.h"
 #include "shell/widgets/linedcaption.h"
 #include "shell/widgets/navigation.h"
-#include "shell/logic/numeric.h"
-#include "shell/logic/spokenwords.h"
 #include "shell/widgets/overflow.h"
-#include "shell/appearance/palette.h"
 #include "shell/widgets/picturebox.h"
-#include "shell/platform.h"
-#include "shell/widgets/keypad.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -38,29 +38,29 @@ struct GradeDesign {
     QSize clientSize;
     QString caption;
     QString instruction;
-    QColor background;                  // invalid: the system's default
-    bool divides;                       // a quotient exercise
-    bool hasRemainder;                  // ... with a remainder field
-    bool guardsZeroOperands;            // the sum, difference and product refuse a zero operand
-    bool closingExit;                   // "Έξοδος" closes the screen before the beep
-    const char *instructionsEntry;      // the "Οδηγίες" entry's name
-    bool rightProductReleasesClear;     // the product is the last exercise
-    bool rightProductMovesFocus;        // to the quotient
-    bool wrongProductMovesFocus;        // to the quotient
-    bool sumTellsAthensWithFullStop;    // the Athens story's second wording
+    QColor background;               // invalid: the system's default
+    bool divides;                    // a quotient exercise
+    bool hasRemainder;               // ... with a remainder field
+    bool guardsZeroOperands;         // the sum, difference and product refuse a zero operand
+    bool closingExit;                // "Έξοδος" closes the screen before the beep
+    const char *instructionsEntry;   // the "Οδηγίες" entry's name
+    bool rightProductReleasesClear;  // the product is the last exercise
+    bool rightProductMovesFocus;     // to the quotient
+    bool wrongProductMovesFocus;     // to the quotient
+    bool sumTellsAthensWithFullStop; // the Athens story's second wording
     bool wrongDivisionFocusesRemainder;
-    bool speaksItsWords;                // each check's praise or warning word is said aloud as well
+    bool speaksItsWords; // each check's praise or warning word is said aloud as well
     std::vector<const char *> focusOrder;
 };
 
 namespace {
 
-const QString kGreeting = QStringLiteral(
-    "Φίλοι μου γεια σας. Όταν μαζέψετε 30 βαθμούς o Φοίβος και η Αθηνά θα σας δώσουν ένα δίπλωμα.");
+const QString kGreeting =
+    QStringLiteral("Φίλοι μου γεια σας. Όταν μαζέψετε 30 βαθμούς o Φοίβος και η Αθηνά θα σας δώσουν ένα δίπλωμα.");
 const QString kZeroOperandMessage = QStringLiteral("Να γράψετε 2 αριθμούς μεγαλύτερους από το 0");
 const QString kAwardMessage = QStringLiteral(" Μπράβο!!! Πολύ καλή προσπάθεια.");
-const QString kAfterAwardMessage = QStringLiteral(
-    " Όταν εκτυπώσεις το δίπλωμα σου, μπορείς να παίξεις ένα παιχνίδι που φτιάξαμε για σένα.");
+const QString kAfterAwardMessage =
+    QStringLiteral(" Όταν εκτυπώσεις το δίπλωμα σου, μπορείς να παίξεις ένα παιχνίδι που φτιάξαμε για σένα.");
 
 const std::array<GradeDesign, 3> kGrades{{
     {.grade = Grade::A,
@@ -106,7 +106,8 @@ const std::array<GradeDesign, 3> kGrades{{
     {.grade = Grade::CtoF,
      .id = ScreenId::GradesCtoF,
      .clientSize = {809, 588},
-     .caption = QStringLiteral("Τάξεις Γ'-ΣΤ - Πράξεις ακεραίων (Άθροισμα-Διαφορά-Γινόμενο-Πηλίκο)- Τελμάριος & Κορβίδαλος "),
+     .caption =
+         QStringLiteral("Τάξεις Γ'-ΣΤ - Πράξεις ακεραίων (Άθροισμα-Διαφορά-Γινόμενο-Πηλίκο)- Τελμάριος & Κορβίδαλος "),
      .instruction = QStringLiteral("Να βρείτε το άθροισμα, τη διαφορά, το γινόμενο και το πηλίκο (με το υπόλοιπο)  "
                                    "για τους τυχαίους αριθμούς που εμφανίζονται κάθε φορά στα κίτρινα κουτιά. "),
      .background = kGradesCtoFSurface,
@@ -159,9 +160,20 @@ struct ExerciseNames {
 };
 
 constexpr std::array<ExerciseNames, 3> kExerciseNames{{
-    {.operationLabel = "Label3", .caption = "Άθροισμα (+)", .answer = "txtadd", .check = "cmdchadd", .word = "lblchadd"},
-    {.operationLabel = "Label1", .caption = "Διαφορά (-)", .answer = "txtdiaf", .check = "cmdchdiaf", .word = "lblchdiaf"},
-    {.operationLabel = "Label2", .caption = "Γινόμενο (Χ)", .answer = "txtmult", .check = "cmdchmult",
+    {.operationLabel = "Label3",
+     .caption = "Άθροισμα (+)",
+     .answer = "txtadd",
+     .check = "cmdchadd",
+     .word = "lblchadd"},
+    {.operationLabel = "Label1",
+     .caption = "Διαφορά (-)",
+     .answer = "txtdiaf",
+     .check = "cmdchdiaf",
+     .word = "lblchdiaf"},
+    {.operationLabel = "Label2",
+     .caption = "Γινόμενο (Χ)",
+     .answer = "txtmult",
+     .check = "cmdchmult",
      .word = "lblchmult"},
 }};
 
@@ -270,8 +282,8 @@ void PracticeScreen::buildExercises()
 
     if (m_design.divides) {
         constexpr int kDivisionRow = 3;
-        m_division.name =
-            operationLabel(area, "Label4", QStringLiteral("Πηλίκο(:)"), rowRect(kDivisionRow, kOperationX, kOperationWidth));
+        m_division.name = operationLabel(area, "Label4", QStringLiteral("Πηλίκο(:)"),
+                                         rowRect(kDivisionRow, kOperationX, kOperationWidth));
         m_division.answer = answerField(area, "txtpiliko", rowRect(kDivisionRow, kAnswerX, kAnswerWidth));
         m_division.answer->setAccessibleName(QStringLiteral("Πηλίκο"));
         int checkRow = kDivisionRow;
@@ -320,8 +332,8 @@ void PracticeScreen::buildMascots()
             .arg(css(kStageSurface), css(kMascotStageBorder)));
     for (std::size_t i = 0; i < kMascotTable.size(); ++i) {
         const MascotRow &row = kMascotTable[i];
-        m_mascots[i] = new PictureBox(area, row.box.toString(), picturePath(row.mascot), describe(row.mascot),
-                                      kMascotArea);
+        m_mascots[i] =
+            new PictureBox(area, row.box.toString(), picturePath(row.mascot), describe(row.mascot), kMascotArea);
         m_mascots[i]->hide();
     }
     m_story = addLabel(area, "lblmessage", QString(), kStoryArea);
@@ -410,7 +422,8 @@ QString PracticeScreen::spokenText(const QWidget *control) const
 {
     const std::optional<qint16> first = readInt16(m_first->text());
     const std::optional<qint16> second = readInt16(m_second->text());
-    const bool problemSet = first && second && !m_first->text().trimmed().isEmpty() && !m_second->text().trimmed().isEmpty();
+    const bool problemSet =
+        first && second && !m_first->text().trimmed().isEmpty() && !m_second->text().trimmed().isEmpty();
     // The two numbers, read as the problem they are.
     if (control == m_first || control == m_second)
         return problemSet ? operandsWords(*first, *second) : Screen::spokenText(control);
@@ -442,8 +455,8 @@ void PracticeScreen::Form_Load()
 
 void PracticeScreen::cdmdiagrafi_Click()
 {
-    for (QLineEdit *field : {m_first, m_second, m_exercises[0].answer, m_exercises[1].answer,
-                             m_exercises[2].answer, m_division.answer, m_remainder}) {
+    for (QLineEdit *field : {m_first, m_second, m_exercises[0].answer, m_exercises[1].answer, m_exercises[2].answer,
+                             m_division.answer, m_remainder}) {
         if (field)
             field->clear();
     }
@@ -478,8 +491,8 @@ void PracticeScreen::cmdrand_Click()
     m_random->setEnabled(false);
     m_clear->setEnabled(false);
     m_exercises[0].answer->setFocus();
-    announce(this, QStringLiteral("%1 %2, %3 %4").arg(m_first->accessibleName(), m_first->text(),
-                                                      m_second->accessibleName(), m_second->text()));
+    announce(this, QStringLiteral("%1 %2, %3 %4")
+                       .arg(m_first->accessibleName(), m_first->text(), m_second->accessibleName(), m_second->text()));
 }
 
 void PracticeScreen::cmdteacher_Click()
@@ -532,7 +545,8 @@ bool PracticeScreen::eventFilter(QObject *watched, QEvent *event)
     // A field the pupil cannot type in takes the focus without its number selected, as if it
     // were ready to be typed over; the selection is made as the focus arrives, so it is undone
     // just after.
-    if (auto *field = qobject_cast<QLineEdit *>(watched); field && field->isReadOnly() && event->type() == QEvent::FocusIn)
+    if (auto *field = qobject_cast<QLineEdit *>(watched);
+        field && field->isReadOnly() && event->type() == QEvent::FocusIn)
         QMetaObject::invokeMethod(field, &QLineEdit::deselect, Qt::QueuedConnection);
     return Screen::eventFilter(watched, event);
 }
@@ -610,8 +624,8 @@ void PracticeScreen::checkOperation(Operation operation)
 {
     const Exercise &exercise = m_exercises[std::size_t(operation)];
     clearMascot();
-    const Judgement judgement = judgeOperation(operation, exercise.answer->text(), m_first->text(),
-                                               m_second->text(), m_design.guardsZeroOperands);
+    const Judgement judgement = judgeOperation(operation, exercise.answer->text(), m_first->text(), m_second->text(),
+                                               m_design.guardsZeroOperands);
     writeBackOperands(judgement);
 
     QLineEdit *next = nullptr;
@@ -659,8 +673,7 @@ void PracticeScreen::cmdchmult_Click()
 void PracticeScreen::cmdypoloipo_Click()
 {
     clearMascot();
-    const std::optional<QString> remainder =
-        m_remainder ? std::optional<QString>(m_remainder->text()) : std::nullopt;
+    const std::optional<QString> remainder = m_remainder ? std::optional<QString>(m_remainder->text()) : std::nullopt;
     const Judgement judgement = judgeDivision(m_division.answer->text(), m_first->text(), m_second->text(),
                                               remainder ? std::optional<QStringView>(*remainder) : std::nullopt);
     writeBackOperands(judgement);

@@ -7,13 +7,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QCoreApplication>
-#include <QEvent>
 
 namespace kalyxteron::test {
 

@@ -45,30 +45,30 @@ public:
     /// Forgets everything recorded so far (not the scripted values).
     void forget();
 
-    QStringList messages;            // texts of the message boxes, in order
-    QStringList log;                 // "message: ...", "beep", "speak: ...", "stop speaking", "end",
-                                     // "print: <name>", in order
-    QStringList spoken;              // the words given to the voice, in order
+    QStringList messages;                      // texts of the message boxes, in order
+    QStringList log;                           // "message: ...", "beep", "speak: ...", "stop speaking", "end",
+                                               // "print: <name>", in order
+    QStringList spoken;                        // the words given to the voice, in order
     std::vector<QStringList> screensAtMessage; // the visible screens when each box appeared
     std::vector<QStringList> screensAtBeep;    // the visible screens at each beep
-    std::vector<double> seeds;       // every reseed, in order
+    std::vector<double> seeds;                 // every reseed, in order
     int beeps = 0;
     int ends = 0;
-    std::vector<QPointer<QWidget>> printed; // the screens whose client areas were printed
+    std::vector<QPointer<QWidget>> printed;            // the screens whose client areas were printed
     std::vector<QHash<QString, QString>> printedTexts; // at each print, the texts of the client
                                                        // area's named labels and fields, by name
-    std::vector<QStringList> screensAtPrint;    // the visible screens at each print
-    double seconds = 45296.75;       // 12:34:56.75
+    std::vector<QStringList> screensAtPrint;           // the visible screens at each print
+    double seconds = 45296.75;                         // 12:34:56.75
     double fraction = 45296.0 / 86400.0;
     QString date = QStringLiteral("8/12/2026");
-    QDate day{2026, 12, 8};          // the same date
-    QString printOutcome;            // what a print tells the pupil (nothing: on its way)
-    QRect area{0, 0, 1920, 1080};    // a desktop with room for every screen at its own size
-    double pixelsPerMm = 96.0 / 25.4; // a display of 96 pixels to the inch
-    double fallbackUniform = 0.0;    // when nothing is queued ...
-    std::function<double()> uniformSource; // ... or this, when set
+    QDate day{2026, 12, 8};                         // the same date
+    QString printOutcome;                           // what a print tells the pupil (nothing: on its way)
+    QRect area{0, 0, 1920, 1080};                   // a desktop with room for every screen at its own size
+    double pixelsPerMm = 96.0 / 25.4;               // a display of 96 pixels to the inch
+    double fallbackUniform = 0.0;                   // when nothing is queued ...
+    std::function<double()> uniformSource;          // ... or this, when set
     std::function<void(const QString &)> onMessage; // runs inside each message box
-    std::function<void()> onReseed;  // runs at each reseed, once it is noted
+    std::function<void()> onReseed;                 // runs at each reseed, once it is noted
 
 protected:
     void say(const QString &words) override;

@@ -9,10 +9,10 @@
 // mascot: the year a pupil would know, which the screen keeps out of sight.
 // With --titles it writes, once the screen is on the display, "caption: " and
 // the screen's caption, then "title: " and the title its window is given, and ends.
+#include "shell/logic/screenid.h"
 #include "shell/widgets/application.h"
 #include "shell/widgets/navigation.h"
 #include "shell/widgets/screen.h"
-#include "shell/logic/screenid.h"
 
 #include <QApplication>
 #include <QLineEdit>

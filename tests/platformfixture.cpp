@@ -5,10 +5,7 @@
 
 namespace kalyxteron::test {
 
-PlatformFixture::PlatformFixture(std::optional<unsigned> randomSeed)
-    : m_randomSeed(randomSeed)
-{
-}
+PlatformFixture::PlatformFixture(std::optional<unsigned> randomSeed) : m_randomSeed(randomSeed) {}
 
 void PlatformFixture::init()
 {

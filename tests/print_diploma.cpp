@@ -13,10 +13,10 @@
 // not stay open as typed. With --expect-kept BEGINNING it fails unless the one
 // message box begins so and names a PDF that was kept, whose path it writes as
 // "kept: <path>". It writes how long printing took as "took: <milliseconds>".
+#include "shell/logic/screenid.h"
 #include "shell/widgets/application.h"
 #include "shell/widgets/navigation.h"
 #include "shell/widgets/screen.h"
-#include "shell/logic/screenid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,8 +78,7 @@ int main(int argc, char *argv[])
         args.remove(at, 2);
     }
     if (args.size() != 3)
-        return fail(QStringLiteral(
-            "usage: print_diploma [--unfocused] [--expect-kept BEGINNING] SCREEN SCHOOL PUPIL"));
+        return fail(QStringLiteral("usage: print_diploma [--unfocused] [--expect-kept BEGINNING] SCREEN SCHOOL PUPIL"));
     const std::optional<ScreenId> id = screenNamed(args[0]);
     if (!id)
         return fail(QStringLiteral("no screen named %1").arg(args[0]));
@@ -134,7 +133,8 @@ int main(int argc, char *argv[])
             return fail(QStringLiteral("the pupil was told: \"%1\", not \"%2...\"").arg(boxes.join(" | "), expectKept));
         // The path stands on the line after the one that says where.
         const QStringList lines = boxes.front().split(u'\n');
-        const auto where = std::find_if(lines.begin(), lines.end(), [](const QString &line) { return line.endsWith(u':'); });
+        const auto where =
+            std::find_if(lines.begin(), lines.end(), [](const QString &line) { return line.endsWith(u':'); });
         const QString path = where != lines.end() && where + 1 != lines.end() ? *(where + 1) : QString();
         if (!QFileInfo(path).isFile() || QFileInfo(path).size() == 0)
             return fail(QStringLiteral("no PDF was kept at \"%1\"").arg(path));

@@ -32,14 +32,35 @@ T *control(const char *name)
     return found;
 }
 
-inline QLineEdit *field(const char *name) { return control<QLineEdit>(name); }
-inline QLabel *label(const char *name) { return control<QLabel>(name); }
-inline QPushButton *button(const char *name) { return control<QPushButton>(name); }
-inline QAction *entry(const char *name) { return control<QAction>(name); }
+inline QLineEdit *field(const char *name)
+{
+    return control<QLineEdit>(name);
+}
+inline QLabel *label(const char *name)
+{
+    return control<QLabel>(name);
+}
+inline QPushButton *button(const char *name)
+{
+    return control<QPushButton>(name);
+}
+inline QAction *entry(const char *name)
+{
+    return control<QAction>(name);
+}
 
-inline void click(const char *name) { button(name)->click(); }
-inline void choose(const char *name) { entry(name)->trigger(); }
-inline void type(const char *name, const QString &text) { field(name)->setText(text); }
+inline void click(const char *name)
+{
+    button(name)->click();
+}
+inline void choose(const char *name)
+{
+    entry(name)->trigger();
+}
+inline void type(const char *name, const QString &text)
+{
+    field(name)->setText(text);
+}
 
 inline QString onShow()
 {

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platformfixture.h"
 #include "practice/rules/feedbacktables.h"
 #include "shell/widgets/application.h"
-#include "platformfixture.h"
 #include "testing.h"
 
 #include <QAccessible>
@@ -110,8 +110,8 @@ void walk(QAccessibleInterface *node, Found &found, int depth = 0)
         return;
     const QAccessible::State state = node->state();
     const QAccessible::Role role = node->role();
-    const bool interactive = role == QAccessible::EditableText || role == QAccessible::PushButton
-                             || role == QAccessible::Graphic || role == QAccessible::MenuItem;
+    const bool interactive = role == QAccessible::EditableText || role == QAccessible::PushButton ||
+                             role == QAccessible::Graphic || role == QAccessible::MenuItem;
     if (interactive && !state.invisible) {
         ++found.interactive;
         if (node->text(QAccessible::Name).trimmed().isEmpty()) {
@@ -152,9 +152,11 @@ private slots:
 
 void TestAccess::everyControlHasAName_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     for (int s = 0; s < kScreenCount; ++s)
         QTest::newRow(qPrintable(screenName(ScreenId(s)))) << ScreenId(s);
+    // clang-format on
 }
 
 void TestAccess::everyControlHasAName()
@@ -222,10 +224,12 @@ void TestAccess::menusOpenWithAltKeys()
 
 void TestAccess::wholeProblemWithKeysAlone_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::newRow("grade A") << ScreenId::GradeA;
     QTest::newRow("grade B") << ScreenId::GradeB;
     QTest::newRow("grades C-F") << ScreenId::GradesCtoF;
+    // clang-format on
 }
 
 void TestAccess::wholeProblemWithKeysAlone()
@@ -243,7 +247,8 @@ void TestAccess::wholeProblemWithKeysAlone()
         int value;
         const char *check;
     };
-    std::vector<Step> steps{{"txtadd", a + b, "cmdchadd"}, {"txtdiaf", a - b, "cmdchdiaf"}, {"txtmult", a * b, "cmdchmult"}};
+    std::vector<Step> steps{
+        {"txtadd", a + b, "cmdchadd"}, {"txtdiaf", a - b, "cmdchdiaf"}, {"txtmult", a * b, "cmdchmult"}};
     if (grade != ScreenId::GradeA)
         steps.push_back({"txtpiliko", a / b, "cmdypoloipo"});
     for (const Step &step : steps) {
@@ -301,7 +306,9 @@ void TestAccess::diplomaWithKeysAlone()
 
 void TestAccess::buttonsLookDisabled_data()
 {
+    // clang-format off
     addButtonRows();
+    // clang-format on
 }
 
 // A disabled button must not look like one that can be pressed: its caption fades.
@@ -320,12 +327,15 @@ void TestAccess::buttonsLookDisabled()
     constexpr double kFaded = 0.6;
     const int on = captionContrast(enabled);
     const int off = captionContrast(disabled);
-    QVERIFY2(off <= kFaded * on, qPrintable(QStringLiteral("caption contrast %1 enabled, %2 disabled").arg(on).arg(off)));
+    QVERIFY2(off <= kFaded * on,
+             qPrintable(QStringLiteral("caption contrast %1 enabled, %2 disabled").arg(on).arg(off)));
 }
 
 void TestAccess::enterPressesTheFocusedButton_data()
 {
+    // clang-format off
     addButtonRows();
+    // clang-format on
 }
 
 // Enter and Return press the button that has the focus, as Space does.
@@ -364,7 +374,7 @@ void TestAccess::fieldMenuIsGreek()
             entries << action->text().section(u'\t', 0, 0);
     menu->close();
     const QStringList greek{QStringLiteral("&Αναίρεση"),   QStringLiteral("&Επανάληψη"),  QStringLiteral("Απο&κοπή"),
-                            QStringLiteral("Αντι&γραφή"), QStringLiteral("Επικό&λληση"), QStringLiteral("Διαγραφή"),
+                            QStringLiteral("Αντι&γραφή"),  QStringLiteral("Επικό&λληση"), QStringLiteral("Διαγραφή"),
                             QStringLiteral("Επιλογή όλων")};
     QCOMPARE(entries, greek);
 }

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "assets/pictures.h"
+#include "platformfixture.h"
+#include "shell/printing/typesetting.h"
 #include "shell/widgets/fittingfield.h"
 #include "shell/widgets/picturebox.h"
-#include "shell/printing/typesetting.h"
-#include "platformfixture.h"
 #include "testing.h"
 
 #include <QClipboard>
@@ -44,9 +44,9 @@ struct Expected {
     QSize clientSize;
     QString presenters;
     QString reason;
-    QStringList sports;      // top left, top right, bottom left, bottom right
+    QStringList sports; // top left, top right, bottom left, bottom right
     QList<Sport> pictures;
-    const char *bottomLeft;  // the bottom left sport's label
+    const char *bottomLeft; // the bottom left sport's label
     const char *centre;
     int nameStops;
     QStringList bar;
@@ -58,33 +58,83 @@ const QList<Expected> &diplomas()
         return title + QString(blanks, u' ') + QLatin1String(mark);
     };
     static const QList<Expected> list{
-        {ScreenId::Diploma0, caption(kTitle, 103, "1/6"), {840, 565}, kPresenters, kReason,
+        {ScreenId::Diploma0,
+         caption(kTitle, 103, "1/6"),
+         {840, 565},
+         kPresenters,
+         kReason,
          {"Ιστιοπλοϊα", "Ξιφασκία", "Μπάτμιντον", "Πάλη"},
-         {Sport::Sailing, Sport::Fencing, Sport::Badminton, Sport::Wrestling}, "Label4", "Image2", 111, kPracticeBar},
-        {ScreenId::Diploma1, caption(kTitle, 101, "2/6"), {840, 565}, kPresenters, kReason,
+         {Sport::Sailing, Sport::Fencing, Sport::Badminton, Sport::Wrestling},
+         "Label4",
+         "Image2",
+         111,
+         kPracticeBar},
+        {ScreenId::Diploma1,
+         caption(kTitle, 101, "2/6"),
+         {840, 565},
+         kPresenters,
+         kReason,
          {"Άρση Βαρών", "Μπάσκετ", "Μπείζμπολ", "Πυγμαχία"},
-         {Sport::Weightlifting, Sport::Basketball, Sport::Baseball, Sport::Boxing}, "Label4", "Image2", 108,
+         {Sport::Weightlifting, Sport::Basketball, Sport::Baseball, Sport::Boxing},
+         "Label4",
+         "Image2",
+         108,
          kPracticeBar},
-        {ScreenId::Diploma2, caption(kTitle, 103, "3/6"), {840, 565}, kPresenters, kReason,
+        {ScreenId::Diploma2,
+         caption(kTitle, 103, "3/6"),
+         {840, 565},
+         kPresenters,
+         kReason,
          {"Ποδόσφαιρο", "Γυμναστική", "Χάντμπολ", "Ιππασία"},
-         {Sport::Football, Sport::Gymnastics, Sport::Handball, Sport::Equestrian}, "Label4", "Image2", 108,
+         {Sport::Football, Sport::Gymnastics, Sport::Handball, Sport::Equestrian},
+         "Label4",
+         "Image2",
+         108,
          kPracticeBar},
-        {ScreenId::Diploma4, caption(kTitle.chopped(1), 104, "4/6"), {840, 565}, kPresenters, kReason,
+        {ScreenId::Diploma4,
+         caption(kTitle.chopped(1), 104, "4/6"),
+         {840, 565},
+         kPresenters,
+         kReason,
          {"Πινγκ πονγκ", "Σόφτμπολ", "Ποδηλασία", "Σκοποβολή"},
-         {Sport::TableTennis, Sport::Softball, Sport::Cycling, Sport::Shooting}, "Label4", "Image2", 108,
+         {Sport::TableTennis, Sport::Softball, Sport::Cycling, Sport::Shooting},
+         "Label4",
+         "Image2",
+         108,
          kPracticeBar},
-        {ScreenId::Diploma5, caption(kTitle, 97, "5/6"), {818, 559}, kPresenters, kReason,
+        {ScreenId::Diploma5,
+         caption(kTitle, 97, "5/6"),
+         {818, 559},
+         kPresenters,
+         kReason,
          {"Στίβος", "Ταεκβοντό", "Τέννις", "Τοξοβολία"},
-         {Sport::Athletics, Sport::Taekwondo, Sport::Tennis, Sport::Archery}, "dimploma5", "Image6", 108,
+         {Sport::Athletics, Sport::Taekwondo, Sport::Tennis, Sport::Archery},
+         "dimploma5",
+         "Image6",
+         108,
          kPracticeBar},
-        {ScreenId::Diploma6, caption(kTitle, 102, "6/6"), {840, 565}, kPresenters, kReason,
+        {ScreenId::Diploma6,
+         caption(kTitle, 102, "6/6"),
+         {840, 565},
+         kPresenters,
+         kReason,
          {"Τζούντο", "Βόλεϊ", "Χόκεϊ επί χόρτου", "Υγρός Στίβος"},
-         {Sport::Judo, Sport::Volleyball, Sport::FieldHockey, Sport::Aquatics}, "dimploma5", "Image2", 108,
+         {Sport::Judo, Sport::Volleyball, Sport::FieldHockey, Sport::Aquatics},
+         "dimploma5",
+         "Image2",
+         108,
          kPracticeBar},
-        {ScreenId::MascotDiploma, QStringLiteral("Απονομή Διπλώματος με όλες τις μασκότ των Ολυμπιακών Αγώνων."),
-         {847, 572}, QStringLiteral("Ο Φοίβος και η Αθηνά απονέμουν το δίπλωμα αυτό "),
-         QStringLiteral("επειδή συμπλήρωσε με επιτυχία το παιχνίδι με τις μασκότ των Ολυμπιακών Αγώνων."), {}, {},
-         "", "Image2", 108, {"epilogi=&Επιλογή", "game=&Επιστροφή στο παιχνίδι", "info=&Πληροφορίες"}},
+        {ScreenId::MascotDiploma,
+         QStringLiteral("Απονομή Διπλώματος με όλες τις μασκότ των Ολυμπιακών Αγώνων."),
+         {847, 572},
+         QStringLiteral("Ο Φοίβος και η Αθηνά απονέμουν το δίπλωμα αυτό "),
+         QStringLiteral("επειδή συμπλήρωσε με επιτυχία το παιχνίδι με τις μασκότ των Ολυμπιακών Αγώνων."),
+         {},
+         {},
+         "",
+         "Image2",
+         108,
+         {"epilogi=&Επιλογή", "game=&Επιστροφή στο παιχνίδι", "info=&Πληροφορίες"}},
     };
     return list;
 }
@@ -234,8 +284,8 @@ void TestDiploma::layoutIsLegible()
     const QRect inside(QPoint(line("Line4").right() + 1, line("Line1").bottom() + 1),
                        QPoint(line("Line2").left() - 1, line("Line3").top() - 1));
     constexpr int kNearTheEdges = 16;
-    QVERIFY(inside.adjusted(-kNearTheEdges, -kNearTheEdges, kNearTheEdges, kNearTheEdges)
-                .contains(clientArea()->rect()));
+    QVERIFY(
+        inside.adjusted(-kNearTheEdges, -kNearTheEdges, kNearTheEdges, kNearTheEdges).contains(clientArea()->rect()));
     QList<QWidget *> shown;
     for (QWidget *w : clientArea()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (!w->objectName().startsWith(QStringLiteral("Line")))
@@ -256,8 +306,10 @@ void TestDiploma::layoutIsLegible()
             text = typed->text();
             room -= typed->textMargins().left() + typed->textMargins().right() + 2 * kLineEditInnerMargin;
         }
-        QVERIFY2(metrics.horizontalAdvance(text) <= room,
-                 qPrintable(QStringLiteral("%1 needs %2 of its %3 pixels").arg(name).arg(metrics.horizontalAdvance(text)).arg(room)));
+        QVERIFY2(metrics.horizontalAdvance(text) <= room, qPrintable(QStringLiteral("%1 needs %2 of its %3 pixels")
+                                                                         .arg(name)
+                                                                         .arg(metrics.horizontalAdvance(text))
+                                                                         .arg(room)));
         QVERIFY2(text.isEmpty() || metrics.height() <= shown[i]->contentsRect().height(), qPrintable(name));
     }
 
@@ -288,6 +340,7 @@ void TestDiploma::layoutIsLegible()
 
 void TestDiploma::fieldsTakeAnyText_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("whole"); // else the field takes what prints readably, and quietly no more
     QTest::newRow("Greek name") << kPupil << true;
@@ -296,6 +349,7 @@ void TestDiploma::fieldsTakeAnyText_data()
     QTest::newRow("very long") << QString(2000, u'Ω') << false;
     QTest::newRow("very long, in words") << QStringLiteral("Σχολείο ").repeated(250) << false;
     QTest::newRow("digits and marks") << QStringLiteral("3ο & 5ο «Άγιος Γεώργιος» - Ε΄ τάξη!") << true;
+    // clang-format on
 }
 
 void TestDiploma::fieldsTakeAnyText()
@@ -303,7 +357,7 @@ void TestDiploma::fieldsTakeAnyText()
     QFETCH(QString, text);
     QFETCH(bool, whole);
     constexpr qsizetype kKeysTyped = 120; // typed key by key, past what a field takes; the rest pasted
-    constexpr qsizetype kLeastTaken = 19;  // letters of the widest capital a field takes, at the least
+    constexpr qsizetype kLeastTaken = 19; // letters of the widest capital a field takes, at the least
 
     for (const Expected &e : diplomas()) {
         open(e.id);
@@ -342,9 +396,11 @@ void TestDiploma::aLongNameIsShownSmallerToShowMore()
 
 void TestDiploma::dotsGiveWayToTheFirstTyping_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("way");
     for (const char *way : {"click on the dots, type", "Tab to the field, type", "click, paste", "click, input method"})
         QTest::newRow(way) << QString::fromLatin1(way);
+    // clang-format on
 }
 
 void TestDiploma::dotsGiveWayToTheFirstTyping()
@@ -394,10 +450,12 @@ void TestDiploma::dotsGiveWayToTheFirstTyping()
 
 void TestDiploma::anEmptiedFieldTakesTypingAgain_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("way");
     for (const char *way : {"cleared", "all selected, Delete", "all selected, Backspace", "Backspace to nothing",
                             "Delete to nothing", "all cut", "pasted over, then emptied", "refused a key, then emptied"})
         QTest::newRow(way) << QString::fromLatin1(way);
+    // clang-format on
 }
 
 void TestDiploma::anEmptiedFieldTakesTypingAgain()
@@ -423,9 +481,10 @@ void TestDiploma::anEmptiedFieldTakesTypingAgain()
                 typed->clear();
             } else if (way.startsWith(u"all")) {
                 QTest::keyClick(typed, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClick(typed, way.endsWith(u"Delete") ? Qt::Key_Delete
-                                       : way.endsWith(u"cut")  ? Qt::Key_X
-                                                               : Qt::Key_Backspace,
+                QTest::keyClick(typed,
+                                way.endsWith(u"Delete") ? Qt::Key_Delete
+                                : way.endsWith(u"cut")  ? Qt::Key_X
+                                                        : Qt::Key_Backspace,
                                 way.endsWith(u"cut") ? Qt::ControlModifier : Qt::NoModifier);
             } else if (way.startsWith(u"Delete")) {
                 typed->home(false);
@@ -515,6 +574,7 @@ void TestDiploma::exits()
 
 void TestDiploma::handOvers_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<ScreenId>("target");
@@ -524,6 +584,7 @@ void TestDiploma::handOvers_data()
         QTest::newRow(qPrintable(name + QStringLiteral(": game to paixnidi"))) << e.id << "game" << ScreenId::Game;
     }
     QTest::newRow("dimplomamaskot: info to frmmakers") << ScreenId::MascotDiploma << "info" << ScreenId::Credits;
+    // clang-format on
 }
 
 void TestDiploma::handOvers()

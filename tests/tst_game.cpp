@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platformfixture.h"
 #include "practice/rules/feedbacktables.h"
 #include "shell/logic/messages.h"
-#include "platformfixture.h"
 #include "testing.h"
 
 #include <QAccessible>
@@ -24,11 +24,10 @@ const QString kOverflow = QString::fromUtf8(kOverflowMessage);
 const QStringList kMascotBoxes{"monaxo1972",    "montreal1976", "mosxa1980",  "La1984",    "seoul1988",
                                "varkeloni1992", "atlanta1996",  "sydney2000", "athina2004"};
 const QStringList kYears{"1972", "1976", "1980", "1984", "1988", "1992", "1996", "2000", "2004"};
-const QStringList kSportBoxes{"baseball",  "tennisneo", "stivos",    "tojov",     "arsivaron",
-                              "basket",    "bygmaxia",  "football",  "gymn",      "handball",
-                              "ippasia",   "istiopl",   "jifaskia",  "kopilasia", "mbtminton",
-                              "pali",      "pinkBall",  "podilasia", "skopovoli", "softball",
-                              "taekvonto", "tzounto",   "volei",     "xokei",     "ygrosstivos"};
+const QStringList kSportBoxes{"baseball",  "tennisneo", "stivos",   "tojov",      "arsivaron", "basket",   "bygmaxia",
+                              "football",  "gymn",      "handball", "ippasia",    "istiopl",   "jifaskia", "kopilasia",
+                              "mbtminton", "pali",      "pinkBall", "podilasia",  "skopovoli", "softball", "taekvonto",
+                              "tzounto",   "volei",     "xokei",    "ygrosstivos"};
 constexpr int kMascots = 9;
 constexpr int kSportDraws = 26;
 constexpr int kWords = 4;
@@ -133,11 +132,13 @@ void TestGame::checkRight(const QString &year, int praiseDraw, int sportDraw)
 
 void TestGame::reminderOnEveryShowing_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("leaveBy");
     QTest::addColumn<QString>("leadsTo");
     QTest::newRow("first showing") << QString() << QString();
     QTest::newRow("again after home") << "arxiki" << "frminfo";
     QTest::newRow("again after credits") << "info" << "frmmakers";
+    // clang-format on
 }
 
 void TestGame::reminderOnEveryShowing()
@@ -240,11 +241,13 @@ void TestGame::keyboardAndScreenReaders()
 
 void TestGame::drawSteps_data()
 {
+    // clang-format off
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("year");
     for (int v = 0; v < kMascots; ++v)
         QTest::addRow("%d %s", v, qPrintable(kMascotBoxes[v])) << v << kMascotBoxes[v] << kYears[v];
+    // clang-format on
 }
 
 void TestGame::drawSteps()
@@ -288,6 +291,7 @@ void TestGame::drawSteps()
 
 void TestGame::typedYears_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("right");
     QTest::addColumn<int>("word");
@@ -304,6 +308,7 @@ void TestGame::typedYears_data()
     QTest::newRow("letters") << "abc" << false << 0;
     QTest::newRow("minus 1972") << "-1972" << false << 1;
     QTest::newRow("another mascot's year") << "2004" << false << 2;
+    // clang-format on
 }
 
 void TestGame::typedYears()
@@ -338,6 +343,7 @@ void TestGame::typedYears()
 
 void TestGame::rightYear_data()
 {
+    // clang-format off
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("caption");
@@ -368,6 +374,7 @@ void TestGame::rightYear_data()
     QTest::newRow("23 volei") << 23 << "volei" << " Βόλεϊ";
     QTest::newRow("24 xokei") << 24 << "xokei" << " Χόκεϊ επί χόρτου";
     QTest::newRow("25 ygrosstivos") << 25 << "ygrosstivos" << " Υγρός Στίβος";
+    // clang-format on
 }
 
 void TestGame::rightYear()
@@ -397,10 +404,12 @@ void TestGame::rightYear()
 
 void TestGame::yearTooLarge_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::newRow("1e400") << "1e400";
     QTest::newRow("-1e400") << "-1e400";
     QTest::newRow("400 digits") << QString(400, u'9');
+    // clang-format on
 }
 
 void TestGame::yearTooLarge()
@@ -423,6 +432,7 @@ void TestGame::yearTooLarge()
 
 void TestGame::scoreRaised_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("after");
     QTest::newRow("empty") << "" << "1";
@@ -436,6 +446,7 @@ void TestGame::scoreRaised_data()
     QTest::newRow("32766, the last to raise") << "32766" << "32767";
     QTest::newRow("negative") << "-5" << "-4";
     QTest::newRow("-32768.5 rounds to -32768") << "-32768.5" << "-32767";
+    // clang-format on
 }
 
 void TestGame::scoreRaised()
@@ -460,12 +471,14 @@ void TestGame::scoreRaised()
 
 void TestGame::scoreRefused_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::newRow("40000") << "40000";
     QTest::newRow("32767 cannot be raised") << "32767";
     QTest::newRow("32767.5 rounds beyond") << "32767.5";
     QTest::newRow("-32769") << "-32769";
     QTest::newRow("1e400") << "1e400";
+    // clang-format on
 }
 
 void TestGame::scoreRefused()
@@ -527,6 +540,7 @@ void TestGame::backFromTheMascotDiplomaStartsAfresh()
 
 void TestGame::leaveFromAnyState_data()
 {
+    // clang-format off
     QTest::addColumn<int>("state"); // 0 waiting, 1 asking, 2 after a wrong year, 3 answered
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("leadsTo");
@@ -535,6 +549,7 @@ void TestGame::leaveFromAnyState_data()
         QTest::addRow("%s, home", qPrintable(states[state])) << state << "arxiki" << "frminfo";
         QTest::addRow("%s, credits", qPrintable(states[state])) << state << "info" << "frmmakers";
     }
+    // clang-format on
 }
 
 void TestGame::leaveFromAnyState()

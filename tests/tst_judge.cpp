@@ -32,6 +32,7 @@ constexpr bool kNoGuard = false;
 
 void TestJudge::operation_data()
 {
+    // clang-format off
     QTest::addColumn<Operation>("operation");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("first");
@@ -80,6 +81,7 @@ void TestJudge::operation_data()
     QTest::newRow("second 1e400") << Sum << "17" << "12" << "1e400" << kGuard << O << Field::Second;
     QTest::newRow("answer 32767.5") << Sum << "32767.5" << "12" << "5" << kGuard << O << Field::Answer;
     QTest::newRow("answer -32768.5 fits") << Diff << "-32768.5" << "0" << "32767" << kNoGuard << W << None;
+    // clang-format on
 }
 
 void TestJudge::operation()
@@ -100,6 +102,7 @@ void TestJudge::operation()
 
 void TestJudge::operandsAsWrittenBack_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<int>("writtenFirst");
@@ -109,6 +112,7 @@ void TestJudge::operandsAsWrittenBack_data()
     QTest::newRow("letters become 0") << "abc" << "x" << 0 << 0;
     QTest::newRow("8.5 and 9.5") << "8.5" << "9.5" << 8 << 10;
     QTest::newRow("negative") << "-3" << "4" << -3 << 4;
+    // clang-format on
 }
 
 void TestJudge::operandsAsWrittenBack()
@@ -125,6 +129,7 @@ void TestJudge::operandsAsWrittenBack()
 
 void TestJudge::division_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("quotient");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
@@ -158,6 +163,7 @@ void TestJudge::division_data()
     QTest::newRow("-32768:-1 does not fit") << "0" << "-32768" << "-1" << true << "0" << O << None;
     QTest::newRow("remainder 99999") << "3" << "17" << "5" << true << "99999" << O << Field::Remainder;
     QTest::newRow("quotient 1e400") << "1e400" << "17" << "5" << true << "2" << O << Field::Answer;
+    // clang-format on
 }
 
 void TestJudge::division()
@@ -169,14 +175,15 @@ void TestJudge::division()
     QFETCH(QString, remainder);
     QFETCH(Verdict, verdict);
     QFETCH(Field, overflowed);
-    const Judgement j = judgeDivision(quotient, first, second,
-                                      hasRemainder ? std::optional<QStringView>(remainder) : std::nullopt);
+    const Judgement j =
+        judgeDivision(quotient, first, second, hasRemainder ? std::optional<QStringView>(remainder) : std::nullopt);
     QCOMPARE(j.verdict, verdict);
     QCOMPARE(j.overflowed, overflowed);
 }
 
 void TestJudge::correctDivision_data()
 {
+    // clang-format off
     QTest::addColumn<int>("dividend");
     QTest::addColumn<int>("divisor");
     QTest::addColumn<int>("quotient");
@@ -188,6 +195,7 @@ void TestJudge::correctDivision_data()
     QTest::newRow("3 5") << 3 << 5 << 0 << 3;
     QTest::newRow("-32768 1") << -32768 << 1 << -32768 << 0;
     QTest::newRow("32767 -1") << 32767 << -1 << -32767 << 0;
+    // clang-format on
 }
 
 void TestJudge::correctDivision()

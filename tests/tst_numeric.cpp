@@ -35,6 +35,7 @@ private slots:
 
 void TestNumeric::numericValue_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
 
@@ -87,6 +88,7 @@ void TestNumeric::numericValue_data()
     QTest::newRow("past 16-bit still read") << "99999" << 99999.0;
     QTest::newRow("long fraction") << "0.12345678901234567890123" << 0.12345678901234567890123;
     QTest::newRow("30000 zeros then 5") << (QString(30000, u'0') + u'5') << 5.0;
+    // clang-format on
 }
 
 void TestNumeric::numericValue()
@@ -100,12 +102,14 @@ void TestNumeric::numericValue()
 
 void TestNumeric::tooLargeForADouble_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::newRow("1e400") << "1e400";
     QTest::newRow("-1e400") << "-1e400";
     QTest::newRow("1e309") << "1e309";
     QTest::newRow("30000 nines") << QString(30000, u'9');
     QTest::newRow("exponent clamp") << "1e99999999999999999999";
+    // clang-format on
 }
 
 void TestNumeric::tooLargeForADouble()
@@ -117,6 +121,7 @@ void TestNumeric::tooLargeForADouble()
 
 void TestNumeric::toInt16_data()
 {
+    // clang-format off
     QTest::addColumn<double>("value");
     QTest::addColumn<bool>("fits");
     QTest::addColumn<int>("rounded");
@@ -140,6 +145,7 @@ void TestNumeric::toInt16_data()
     QTest::newRow("32768 overflows") << 32768.0 << false << 0;
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false << 0;
     QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << false << 0;
+    // clang-format on
 }
 
 void TestNumeric::toInt16()
@@ -155,6 +161,7 @@ void TestNumeric::toInt16()
 
 void TestNumeric::readInt16_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("fits");
     QTest::addColumn<int>("value");
@@ -171,6 +178,7 @@ void TestNumeric::readInt16_data()
     QTest::newRow("-32768.5") << "-32768.5" << true << -32768;
     QTest::newRow("3.27675e4") << "3.27675e4" << false << 0;
     QTest::newRow("1e400") << "1e400" << false << 0;
+    // clang-format on
 }
 
 void TestNumeric::readInt16()
@@ -186,6 +194,7 @@ void TestNumeric::readInt16()
 
 void TestNumeric::int16ToText_data()
 {
+    // clang-format off
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("text");
     QTest::newRow("zero") << 0 << "0";
@@ -193,6 +202,7 @@ void TestNumeric::int16ToText_data()
     QTest::newRow("negative") << -7 << "-7";
     QTest::newRow("largest") << 32767 << "32767";
     QTest::newRow("smallest") << -32768 << "-32768";
+    // clang-format on
 }
 
 void TestNumeric::int16ToText()
@@ -204,6 +214,7 @@ void TestNumeric::int16ToText()
 
 void TestNumeric::numberToText_data()
 {
+    // clang-format off
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
     QTest::newRow("one") << 1.0 << "1";
@@ -211,6 +222,7 @@ void TestNumeric::numberToText_data()
     QTest::newRow("negative zero") << -0.0 << "0";
     QTest::newRow("a half") << 3.5 << "3.5";
     QTest::newRow("large whole") << 1e12 << "1000000000000";
+    // clang-format on
 }
 
 void TestNumeric::numberToText()
@@ -222,6 +234,7 @@ void TestNumeric::numberToText()
 
 void TestNumeric::shownLines_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("no runs") << "one two" << QStringList{"one two"};
@@ -231,6 +244,7 @@ void TestNumeric::shownLines_data()
     QTest::newRow("trailing blanks go") << "a  " << QStringList{"a"};
     QTest::newRow("long trailing run") << "a" + QString(67, u' ') << QStringList{"a"};
     QTest::newRow("empty") << "" << QStringList{};
+    // clang-format on
 }
 
 void TestNumeric::shownLines()
@@ -242,6 +256,7 @@ void TestNumeric::shownLines()
 
 void TestNumeric::captionWithin_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("room"); // in letters: every letter is one wide here
     QTest::addColumn<QString>("shown");
@@ -251,6 +266,7 @@ void TestNumeric::captionWithin_data()
     QTest::newRow("no room: one blank") << title << 10 << "Απονομή διπλώματος 1/6";
     QTest::newRow("longest run cut, short ones kept") << "a  b" + QString(9, u' ') + "c" << 8 << "a  b   c";
     QTest::newRow("no run to cut") << "Αθήνα 2004" << 4 << "Αθήνα 2004";
+    // clang-format on
 }
 
 void TestNumeric::captionWithin()

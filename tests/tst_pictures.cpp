@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "assets/pictures.h"
+#include "platformfixture.h"
 #include "shell/appearance/picture.h"
 #include "shell/widgets/picturebox.h"
-#include "platformfixture.h"
 #include "testing.h"
 
 #include <QFile>
@@ -43,7 +43,7 @@ QImage render(const QString &path, QSize size, qreal ratio)
 }
 
 constexpr qint64 kLargestSetBytes = 512 * 1024; // all pictures together, as stored in the program
-constexpr double kLeastCoverage = 0.2;           // a picture fills at least this much of its box
+constexpr double kLeastCoverage = 0.2;          // a picture fills at least this much of its box
 
 } // namespace
 
@@ -62,12 +62,14 @@ private slots:
 
 void TestPictures::everyPictureLoadsAndDraws_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("path");
     QTest::addColumn<qreal>("ratio");
     for (const QString &path : allPicturePaths()) {
         QTest::addRow("%s", qPrintable(path.mid(11))) << path << qreal(1);
         QTest::addRow("%s at 2x", qPrintable(path.mid(11))) << path << qreal(2);
     }
+    // clang-format on
 }
 
 void TestPictures::everyPictureLoadsAndDraws()
@@ -96,9 +98,11 @@ void TestPictures::theSetStaysSmall()
 
 void TestPictures::imageBoxesShowTheirPicture_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     for (int s = 0; s < kScreenCount; ++s)
         QTest::newRow(qPrintable(screenName(ScreenId(s)))) << ScreenId(s);
+    // clang-format on
 }
 
 void TestPictures::imageBoxesShowTheirPicture()

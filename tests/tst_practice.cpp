@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platformfixture.h"
 #include "practice/rules/feedbacktables.h"
 #include "shell/logic/messages.h"
 #include "shell/logic/numeric.h"
-#include "platformfixture.h"
 #include "testing.h"
 
 #include <QApplication>
@@ -19,11 +19,11 @@ Q_DECLARE_METATYPE(kalyxteron::ScreenId)
 
 namespace {
 
-const QString kGreeting = QStringLiteral(
-    "Φίλοι μου γεια σας. Όταν μαζέψετε 30 βαθμούς o Φοίβος και η Αθηνά θα σας δώσουν ένα δίπλωμα.");
+const QString kGreeting =
+    QStringLiteral("Φίλοι μου γεια σας. Όταν μαζέψετε 30 βαθμούς o Φοίβος και η Αθηνά θα σας δώσουν ένα δίπλωμα.");
 const QString kZeroOperand = QStringLiteral("Να γράψετε 2 αριθμούς μεγαλύτερους από το 0");
-const QStringList kMascotBoxes{"atlanta1996", "vlanti1972", "montreal1976", "misa1980", "La1984",
-                               "seoul1988",   "varkeloni1992", "sidney2000", "athina2004"};
+const QStringList kMascotBoxes{"atlanta1996", "vlanti1972",    "montreal1976", "misa1980",  "La1984",
+                               "seoul1988",   "varkeloni1992", "sidney2000",   "athina2004"};
 constexpr int kPraise = 4;
 constexpr int kMascots = 9;
 
@@ -116,7 +116,9 @@ static void addGrades()
 
 void TestPractice::opensWithTheGreeting_data()
 {
+    // clang-format off
     addGrades();
+    // clang-format on
 }
 
 void TestPractice::opensWithTheGreeting()
@@ -150,6 +152,7 @@ void TestPractice::opensWithTheGreeting()
 
 void TestPractice::texts_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("instruction");
@@ -173,6 +176,7 @@ void TestPractice::texts_data()
            "αριθμούς που εμφανίζονται κάθε φορά στα κίτρινα κουτιά. "
         << "epilogi:&Επιλογή[arxi:&Αρχική Οθόνη, mnusep1:-, exit:&Έξοδος] | enimerosi:&Οδηγίες | "
            "info:&Πληροφορίες";
+    // clang-format on
 }
 
 void TestPractice::texts()
@@ -213,7 +217,9 @@ void TestPractice::colours()
 
 void TestPractice::everyWordIsWholeAtOneSize_data()
 {
+    // clang-format off
     addGrades();
+    // clang-format on
 }
 
 // Each praise and warning word in each row's place, and each operation's name: whole, and set
@@ -231,8 +237,8 @@ void TestPractice::everyWordIsWholeAtOneSize()
             QCOMPARE(shown->font().pointSize(), size);
             for (const QString &text : texts.isEmpty() ? QStringList{shown->text()} : texts) {
                 shown->setText(text);
-                const QRect needed = shown->fontMetrics().boundingRect(shown->contentsRect(),
-                                                                      int(shown->alignment()) | Qt::TextWordWrap, text);
+                const QRect needed = shown->fontMetrics().boundingRect(
+                    shown->contentsRect(), int(shown->alignment()) | Qt::TextWordWrap, text);
                 QVERIFY2(shown->contentsRect().contains(needed), qPrintable(name + ": " + text));
                 QVERIFY2(shown->geometry().right() < shown->parentWidget()->width(), qPrintable(name));
             }
@@ -247,6 +253,7 @@ void TestPractice::everyWordIsWholeAtOneSize()
 
 void TestPractice::focusOrder_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::addColumn<QStringList>("order");
     QTest::newRow("grade A") << ScreenId::GradeA
@@ -260,6 +267,7 @@ void TestPractice::focusOrder_data()
                                 << QStringList{"txtnum1", "txtnum2", "cmdrand", "cdmdiagrafi", "txtadd", "txtdiaf",
                                                "txtmult", "txtpiliko", "txtypoloipo", "cmdchadd", "cmdchdiaf",
                                                "cmdchmult", "txtvathmos", "cmdypoloipo", "cmdteacher"};
+    // clang-format on
 }
 
 void TestPractice::focusOrder()
@@ -303,6 +311,7 @@ void TestPractice::clearOnAFreshScreen()
 
 void TestPractice::randomDraw_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::addColumn<int>("n");
     QTest::addColumn<QList<int>>("draws");
@@ -313,6 +322,7 @@ void TestPractice::randomDraw_data()
     QTest::newRow("grade B: 50 and 2") << ScreenId::GradeB << 100 << QList<int>{50, 2} << "50" << "2";
     QTest::newRow("grades C-F: second redrawn, 17 and 5")
         << ScreenId::GradesCtoF << 100 << QList<int>{17, 1, 5} << "17" << "5";
+    // clang-format on
 }
 
 void TestPractice::randomDraw()
@@ -341,7 +351,9 @@ void TestPractice::randomDraw()
 
 void TestPractice::teacherStudentMode_data()
 {
+    // clang-format off
     addGrades();
+    // clang-format on
 }
 
 void TestPractice::teacherStudentMode()
@@ -351,8 +363,8 @@ void TestPractice::teacherStudentMode()
     click("cmdteacher");
     QCOMPARE(focused(), QStringLiteral("txtnum1"));
     QVERIFY(!field("txtnum1")->isReadOnly() && !field("txtnum2")->isReadOnly());
-    QVERIFY(!button("cmdrand")->isEnabled() && !button("cmdteacher")->isEnabled()
-            && !button("cdmdiagrafi")->isEnabled());
+    QVERIFY(!button("cmdrand")->isEnabled() && !button("cmdteacher")->isEnabled() &&
+            !button("cdmdiagrafi")->isEnabled());
     QVERIFY(button("cmdchadd")->isEnabled());
     QVERIFY(m_fake->log.isEmpty());
     QTest::keyClicks(field("txtnum1"), QStringLiteral("12"));
@@ -373,7 +385,9 @@ void TestPractice::teacherStudentMode()
 
 void TestPractice::scoreRefusesTyping_data()
 {
+    // clang-format off
     addGrades();
+    // clang-format on
 }
 
 void TestPractice::scoreRefusesTyping()
@@ -397,6 +411,7 @@ void TestPractice::enterChecksNothing()
 
 void TestPractice::rightResults_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::addColumn<QString>("answerField");
     QTest::addColumn<QString>("answer");
@@ -413,6 +428,7 @@ void TestPractice::rightResults_data()
         QTest::addRow("%s: product", qPrintable(name))
             << grade << "txtmult" << "60" << "cmdchmult" << "lblchmult" << (divides ? "txtpiliko" : "");
     }
+    // clang-format on
 }
 
 void TestPractice::rightResults()
@@ -447,7 +463,9 @@ void TestPractice::rightResults()
 
 void TestPractice::aLockedFieldShowsNoSelection_data()
 {
+    // clang-format off
     addGrades();
+    // clang-format on
 }
 
 // After the last exercise its check gives up the focus to the next control in order, which may be
@@ -463,9 +481,10 @@ void TestPractice::aLockedFieldShowsNoSelection()
     const int first = field("txtnum1")->text().toInt();
     const int second = field("txtnum2")->text().toInt();
     QVERIFY(first > 0 && second > 0);
-    const QList<std::tuple<const char *, const char *, int>> exercises{
-        {"txtadd", "cmdchadd", first + second}, {"txtdiaf", "cmdchdiaf", first - second},
-        {"txtmult", "cmdchmult", first * second}, {"txtpiliko", "cmdypoloipo", first / second}};
+    const QList<std::tuple<const char *, const char *, int>> exercises{{"txtadd", "cmdchadd", first + second},
+                                                                       {"txtdiaf", "cmdchdiaf", first - second},
+                                                                       {"txtmult", "cmdchmult", first * second},
+                                                                       {"txtpiliko", "cmdypoloipo", first / second}};
     for (const auto &[answer, check, result] : exercises) {
         if (!currentScreen()->findChild<QLineEdit *>(answer))
             continue;
@@ -483,6 +502,7 @@ void TestPractice::aLockedFieldShowsNoSelection()
 
 void TestPractice::wrongResults_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::addColumn<QString>("answerField");
     QTest::addColumn<QString>("checkButton");
@@ -495,6 +515,7 @@ void TestPractice::wrongResults_data()
     QTest::newRow("grades C-F: product")
         << ScreenId::GradesCtoF << "txtmult" << "cmdchmult" << "lblchmult" << "txtpiliko";
     QTest::newRow("grades C-F: sum") << ScreenId::GradesCtoF << "txtadd" << "cmdchadd" << "lblchadd" << "txtdiaf";
+    // clang-format on
 }
 
 void TestPractice::wrongResults()
@@ -521,6 +542,7 @@ void TestPractice::wrongResults()
 
 void TestPractice::mascotRows_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::addColumn<QString>("check");
     QTest::addColumn<int>("draw");
@@ -539,6 +561,7 @@ void TestPractice::mascotRows_data()
         << ScreenId::GradesCtoF << "division" << kAthensRow << "athina2004" << kMascotTable[7].story.toString();
     QTest::newRow("Athens on grade B sum")
         << ScreenId::GradeB << "sum" << kAthensRow << "athina2004" << kMascotTable[7].story.toString();
+    // clang-format on
 }
 
 void TestPractice::mascotRows()
@@ -586,6 +609,7 @@ void TestPractice::wrongAfterRightHidesTheMascot()
 
 void TestPractice::zeroOperands_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
@@ -601,6 +625,7 @@ void TestPractice::zeroOperands_data()
     QTest::newRow("grades C-F: first 0, division") << ScreenId::GradesCtoF << "0" << "5" << "cmdypoloipo" << "txtpiliko" << "0" << true << true;
     QTest::newRow("grade A: 5 and 0 checks normally") << ScreenId::GradeA << "5" << "0" << "cmdchadd" << "txtadd" << "5" << false << false;
     QTest::newRow("grades C-F: -3 and 4 pass the guard") << ScreenId::GradesCtoF << "-3" << "4" << "cmdchadd" << "txtadd" << "1" << false << false;
+    // clang-format on
 }
 
 void TestPractice::zeroOperands()
@@ -639,6 +664,7 @@ void TestPractice::zeroOperands()
 
 void TestPractice::division_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
@@ -655,6 +681,7 @@ void TestPractice::division_data()
     QTest::newRow("C-F 7.5:2 divides 8") << ScreenId::GradesCtoF << "7.5" << "2" << "4" << "0" << true << "";
     QTest::newRow("B 17:5 asks for 3") << ScreenId::GradeB << "17" << "5" << "3" << "" << true << "";
     QTest::newRow("B 17:5, 4 is wrong, focus stays") << ScreenId::GradeB << "17" << "5" << "4" << "" << false << "cmdypoloipo";
+    // clang-format on
 }
 
 void TestPractice::division()
@@ -710,8 +737,9 @@ void TestPractice::clearAfterAWholeProblem()
 {
     openGrade(ScreenId::GradesCtoF);
     setProblem("12", "5");
-    for (auto [answerName, value, check] : {std::tuple{"txtadd", "17", "cmdchadd"}, std::tuple{"txtdiaf", "7", "cmdchdiaf"},
-                                             std::tuple{"txtmult", "60", "cmdchmult"}}) {
+    for (auto [answerName, value, check] :
+         {std::tuple{"txtadd", "17", "cmdchadd"}, std::tuple{"txtdiaf", "7", "cmdchdiaf"},
+          std::tuple{"txtmult", "60", "cmdchmult"}}) {
         type(answerName, value);
         click(check);
     }
@@ -731,6 +759,7 @@ void TestPractice::clearAfterAWholeProblem()
 
 void TestPractice::overflowIsRefused_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
@@ -745,6 +774,7 @@ void TestPractice::overflowIsRefused_data()
     QTest::newRow("operand 40000") << ScreenId::GradeB << "40000" << "5" << "txtadd" << "1" << "cmdchadd" << "txtnum1" << false;
     QTest::newRow("-32768 : -1") << ScreenId::GradesCtoF << "-32768" << "-1" << "txtpiliko" << "0" << "cmdypoloipo" << "txtnum1" << true;
     QTest::newRow("quotient 1e400") << ScreenId::GradeB << "10" << "5" << "txtpiliko" << "1e400" << "cmdypoloipo" << "txtpiliko" << false;
+    // clang-format on
 }
 
 void TestPractice::overflowIsRefused()
@@ -804,6 +834,7 @@ void TestPractice::scoreBelowTheAward()
 
 void TestPractice::diplomaAward_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::addColumn<int>("draw");
     QTest::addColumn<QString>("diploma");
@@ -813,6 +844,7 @@ void TestPractice::diplomaAward_data()
     QTest::newRow("grade B, draw 3") << ScreenId::GradeB << 3 << "dimploma4";
     QTest::newRow("grades C-F, draw 4") << ScreenId::GradesCtoF << 4 << "dimploma5";
     QTest::newRow("grades C-F, draw 5") << ScreenId::GradesCtoF << 5 << "dimploma6";
+    // clang-format on
 }
 
 void TestPractice::diplomaAward()
@@ -841,8 +873,8 @@ void TestPractice::diplomaAward()
                                          "φτιάξαμε για σένα.")}));
     QCOMPARE(scoreAtFirstBox, QStringLiteral("30"));
     QCOMPARE(m_fake->screensAtMessage[0], QStringList{screenName(grade)}); // still behind the first box
-    QCOMPARE(m_fake->screensAtMessage[1], QStringList());                   // gone behind the second
-    QCOMPARE(m_fake->seeds.back(), m_fake->seconds);                        // the diploma draw
+    QCOMPARE(m_fake->screensAtMessage[1], QStringList());                  // gone behind the second
+    QCOMPARE(m_fake->seeds.back(), m_fake->seconds);                       // the diploma draw
     QCOMPARE(onShow(), diploma);
     QCOMPARE(visibleScreens(), QStringList{diploma});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

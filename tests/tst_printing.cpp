@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "shell/logic/geometry.h"
+#include "shell/logic/messages.h"
 #include "shell/printing/keptpdf.h"
 #include "shell/printing/page.h"
 #include "shell/printing/typesetting.h"
 #include "shell/widgets/fittingfield.h"
-#include "shell/logic/messages.h"
 #include "testing.h"
 
 #include <QApplication>
@@ -80,8 +80,8 @@ QString squashedText(const QString &pdf)
 // Where each word of a page stands, in points from the page's top left, as poppler reads it.
 QList<std::pair<QString, QRectF>> wordsOnPage(const QString &pdf)
 {
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     QList<std::pair<QString, QRectF>> words;
     const QString page = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     for (const QRegularExpressionMatch &m : word.globalMatch(page)) {
@@ -182,6 +182,7 @@ void TestPrinting::cleanup()
 
 void TestPrinting::formFillsThePage_data()
 {
+    // clang-format off
     QTest::addColumn<QSizeF>("form");
     QTest::addColumn<QSizeF>("page");
     QTest::addColumn<bool>("fillsTheWidth");
@@ -193,6 +194,7 @@ void TestPrinting::formFillsThePage_data()
     QTest::newRow("diploma on a square page") << QSizeF(840, 565) << QSizeF(1000, 1000) << true;
     QTest::newRow("tall form on landscape A4") << QSizeF(400, 600) << a4Landscape << false;
     QTest::newRow("exactly the page's shape") << QSizeF(350.7, 248) << a4Landscape << true;
+    // clang-format on
 }
 
 void TestPrinting::formFillsThePage()
@@ -246,6 +248,7 @@ void TestPrinting::openFilledIn(ScreenId id, const QString &name)
 
 void TestPrinting::savedPdfShowsTheDiploma_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
@@ -255,6 +258,7 @@ void TestPrinting::savedPdfShowsTheDiploma_data()
     QTest::newRow("dimploma5, narrower") << ScreenId::Diploma5 << kPupil << practice;
     QTest::newRow("dimplomamaskot") << ScreenId::MascotDiploma << kPupil
                                     << QStringLiteral("το παιχνίδι με τις μασκότ των Ολυμπιακών Αγώνων.");
+    // clang-format on
 }
 
 void TestPrinting::savedPdfShowsTheDiploma()
@@ -339,9 +343,11 @@ void TestPrinting::noPrinterSavesInTheDocumentsFolder()
 
 void TestPrinting::unwritableHomeKeepsThePdfInTheTemporaryFolder_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("temporaryWritable");
     QTest::newRow("kept in the temporary folder") << true;
     QTest::newRow("kept nowhere") << false;
+    // clang-format on
 }
 
 void TestPrinting::unwritableHomeKeepsThePdfInTheTemporaryFolder()
@@ -377,7 +383,8 @@ void TestPrinting::unwritableHomeKeepsThePdfInTheTemporaryFolder()
         QCOMPARE(QFileInfo(path).absolutePath(), QDir(temporary).absolutePath());
         QVERIFY(pageText(path).contains(kPupil));
         // Other users of the machine see the temporary folder: the child's name is not theirs to read.
-        QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+        QCOMPARE(QFileInfo(path).permissions() &
+                     ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
                  QFile::Permissions());
     } else {
         const QString intro = QString::fromUtf8(kSaveFailedMessage).section(u'%', 0, 0);
@@ -431,6 +438,7 @@ void TestPrinting::keptPageHasNoCaretNorDots()
 
 void TestPrinting::keptPageShowsLongNamesWhole_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("id");
     QTest::addColumn<QString>("school");
     const QString school = QStringLiteral("Πειραματικό Σχολείο Αθηνών «Ιωάννης Καποδίστριας»");
@@ -439,6 +447,7 @@ void TestPrinting::keptPageShowsLongNamesWhole_data()
     QTest::newRow("dimplomamaskot") << ScreenId::MascotDiploma << school;
     // Typed on past what the field takes.
     QTest::newRow("dimploma1, as long as taken") << ScreenId::Diploma1 << QStringLiteral("Σχολείο ").repeated(12);
+    // clang-format on
 }
 
 void TestPrinting::keptPageShowsLongNamesWhole()
@@ -473,7 +482,8 @@ void TestPrinting::keptPageShowsLongNamesWhole()
     for (const auto &[name, typed] : {std::pair{"txtschool", school}, std::pair{"Text2", pupil}}) {
         const QRectF place = fieldOnKeptPage(name);
         for (const QString &word : typed.split(u' '))
-            QVERIFY2(placed(word, place) != words.end(), qPrintable(word + QStringLiteral(" is not shown whole in its field")));
+            QVERIFY2(placed(word, place) != words.end(),
+                     qPrintable(word + QStringLiteral(" is not shown whole in its field")));
     }
 
     // The school's name on two lines, at no less than the least printed size. Its face is the

@@ -32,6 +32,7 @@ private slots:
 
 void TestProblems::pairsThatSuit_data()
 {
+    // clang-format off
     QTest::addColumn<Grade>("grade");
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
@@ -61,6 +62,7 @@ void TestProblems::pairsThatSuit_data()
     QTest::newRow("C-F: 13 and 12") << Grade::CtoF << 13 << 12 << false;
     QTest::newRow("C-F: second larger") << Grade::CtoF << 5 << 17 << false;
     QTest::newRow("C-F: 1 is too small") << Grade::CtoF << 9 << 1 << false;
+    // clang-format on
 }
 
 void TestProblems::pairsThatSuit()
@@ -88,6 +90,7 @@ std::set<std::pair<int, int>> suitablePairs(Grade grade)
 
 void TestProblems::numberOfPossiblePairs_data()
 {
+    // clang-format off
     QTest::addColumn<Grade>("grade");
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("largestFirst");
@@ -95,6 +98,7 @@ void TestProblems::numberOfPossiblePairs_data()
     QTest::newRow("grade A") << Grade::A << 33 << 19 << 4;
     QTest::newRow("grade B") << Grade::B << 53 << 50 << 10;
     QTest::newRow("grades C to F") << Grade::CtoF << 235 << 72 << 12;
+    // clang-format on
 }
 
 void TestProblems::numberOfPossiblePairs()
@@ -118,11 +122,13 @@ void TestProblems::numberOfPossiblePairs()
 
 void TestProblems::manyDrawsShowEveryPairAndNoOther_data()
 {
+    // clang-format off
     QTest::addColumn<Grade>("grade");
     QTest::addColumn<int>("draws");
     QTest::newRow("grade A") << Grade::A << 5000;
     QTest::newRow("grade B") << Grade::B << 8000;
     QTest::newRow("grades C to F") << Grade::CtoF << 20000;
+    // clang-format on
 }
 
 void TestProblems::manyDrawsShowEveryPairAndNoOther()
@@ -136,18 +142,21 @@ void TestProblems::manyDrawsShowEveryPairAndNoOther()
     std::map<std::pair<int, int>, int> seen;
     for (int i = 0; i < draws; ++i) {
         const OperandPair p = drawProblem(grade, source);
-        QVERIFY2(expected.count({p.first, p.second}), qPrintable(QStringLiteral("%1 and %2").arg(p.first).arg(p.second)));
+        QVERIFY2(expected.count({p.first, p.second}),
+                 qPrintable(QStringLiteral("%1 and %2").arg(p.first).arg(p.second)));
         ++seen[{p.first, p.second}];
     }
     QCOMPARE(seen.size(), expected.size());
     // Every pair is about equally likely: none is drawn less than a third of its fair share.
     const double fair = double(draws) / double(expected.size());
     for (const auto &[pair, times] : seen)
-        QVERIFY2(times > fair / 3, qPrintable(QStringLiteral("%1 and %2 drawn %3 times").arg(pair.first).arg(pair.second).arg(times)));
+        QVERIFY2(times > fair / 3,
+                 qPrintable(QStringLiteral("%1 and %2 drawn %3 times").arg(pair.first).arg(pair.second).arg(times)));
 }
 
 void TestProblems::redrawRules_data()
 {
+    // clang-format off
     QTest::addColumn<Grade>("grade");
     QTest::addColumn<QList<int>>("draws"); // the successive draws of 21 or 100
     QTest::addColumn<int>("first");
@@ -161,6 +170,7 @@ void TestProblems::redrawRules_data()
     QTest::newRow("C-F: second redrawn alone") << Grade::CtoF << QList<int>{17, 0, 1, 5} << 17 << 5 << 4;
     QTest::newRow("C-F: first of 1 redraws both") << Grade::CtoF << QList<int>{1, 5, 17, 5} << 17 << 5 << 4;
     QTest::newRow("C-F: kept first, then too large") << Grade::CtoF << QList<int>{80, 0, 2, 30, 2} << 30 << 2 << 5;
+    // clang-format on
 }
 
 void TestProblems::redrawRules()
@@ -189,6 +199,7 @@ void TestProblems::redrawRules()
 
 void TestProblems::drawOfMapsUniformToRows_data()
 {
+    // clang-format off
     QTest::addColumn<int>("n");
     QTest::addColumn<double>("uniform");
     QTest::addColumn<int>("row");
@@ -198,6 +209,7 @@ void TestProblems::drawOfMapsUniformToRows_data()
     QTest::newRow("last of 9") << 9 << 0.99999 << 8;
     QTest::newRow("middle of 6") << 6 << 0.5 << 3;
     QTest::newRow("20 of 21") << 21 << 0.999 << 20;
+    // clang-format on
 }
 
 void TestProblems::drawOfMapsUniformToRows()

@@ -61,12 +61,14 @@ private slots:
 
 void TestRecordings::recordingLooksLikeItsPicture_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("path");
     QTest::addColumn<qreal>("ratio");
     for (const QString &path : allPicturePaths()) {
         QTest::addRow("%s", qPrintable(path.mid(kPrefixLength))) << path << qreal(1);
         QTest::addRow("%s at 4x", qPrintable(path.mid(kPrefixLength))) << path << qreal(4);
     }
+    // clang-format on
 }
 
 void TestRecordings::recordingLooksLikeItsPicture()

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/logic/messages.h"
 #include "platformfixture.h"
+#include "shell/logic/messages.h"
 #include "testing.h"
 
 #include <QAbstractButton>
@@ -77,6 +77,7 @@ private slots:
 
 void TestRobustness::practiceChecksReadHostileText_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("check");
@@ -103,6 +104,7 @@ void TestRobustness::practiceChecksReadHostileText_data()
                 << t.grade << t.field << t.check << h.text << (h.overflows || smallest);
         }
     }
+    // clang-format on
 }
 
 void TestRobustness::practiceChecksReadHostileText()
@@ -137,12 +139,14 @@ void TestRobustness::practiceChecksReadHostileText()
 
 void TestRobustness::everyFieldEveryButton_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<int>("hostile");
     for (int s = 0; s < kScreenCount; ++s)
         for (int h = 0; h < int(hostileTexts().size()); ++h)
             QTest::addRow("%s, %s", qPrintable(screenName(ScreenId(s))), hostileTexts()[std::size_t(h)].name)
                 << ScreenId(s) << h;
+    // clang-format on
 }
 
 void TestRobustness::everyFieldEveryButton()

@@ -46,7 +46,8 @@ bool textIsWhole(const QWidget *w)
     if (const auto *l = qobject_cast<const QLabel *>(w)) {
         if (l->text().isEmpty() || l->textFormat() == Qt::RichText)
             return true;
-        const QRect room = l->contentsRect().marginsRemoved(QMargins(l->margin(), l->margin(), l->margin(), l->margin()));
+        const QRect room =
+            l->contentsRect().marginsRemoved(QMargins(l->margin(), l->margin(), l->margin(), l->margin()));
         const int flags = int(l->alignment()) | (l->wordWrap() ? int(Qt::TextWordWrap) : 0);
         const QRect needed = metrics.boundingRect(room, flags, l->text());
         return needed.width() <= room.width() && needed.height() <= room.height();
@@ -54,16 +55,16 @@ bool textIsWhole(const QWidget *w)
     if (const auto *b = qobject_cast<const QAbstractButton *>(w))
         return metrics.boundingRect(b->rect(), Qt::AlignCenter | Qt::TextWordWrap, b->text()).height() <= b->height();
     if (const auto *f = qobject_cast<const QLineEdit *>(w)) {
-        const int room = f->contentsRect().width() - f->textMargins().left() - f->textMargins().right()
-                         - 2 * kLineEditInnerMargin;
+        const int room =
+            f->contentsRect().width() - f->textMargins().left() - f->textMargins().right() - 2 * kLineEditInnerMargin;
         return metrics.horizontalAdvance(f->text()) <= room;
     }
     return true;
 }
 
 struct Layout {
-    QHash<QString, QRect> places;       // in the client area's coordinates
-    QHash<QString, bool> whole;         // whether each control's text is whole
+    QHash<QString, QRect> places; // in the client area's coordinates
+    QHash<QString, bool> whole;   // whether each control's text is whole
 };
 
 Layout layoutOf(Screen *screen)
@@ -141,8 +142,10 @@ void TestScaling::fitsANetbook()
     QTest::qWait(0);
     // The window with its frame lies on the display, its client area fitted inside it.
     const QRect window = shown->frameGeometry();
-    QVERIFY2(kNetbook.contains(window),
-             qPrintable(QStringLiteral("%1x%2 at %3,%4").arg(window.width()).arg(window.height()).arg(window.x()).arg(window.y())));
+    QVERIFY2(
+        kNetbook.contains(window),
+        qPrintable(
+            QStringLiteral("%1x%2 at %3,%4").arg(window.width()).arg(window.height()).arg(window.x()).arg(window.y())));
     QVERIFY(shown->scale() <= 1.0);
     QVERIFY(shown->centralWidget()->rect().contains(shown->clientArea()->geometry()));
     compareWithTheDesign(design, shown);
@@ -150,6 +153,7 @@ void TestScaling::fitsANetbook()
 
 void TestScaling::fillsAMaximisedWindow_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<QSize>("window");
     for (int id = 0; id < kScreenCount; ++id) {
@@ -157,6 +161,7 @@ void TestScaling::fillsAMaximisedWindow_data()
         QTest::addRow("%s, 1920x1080", qPrintable(name)) << ScreenId(id) << kPanel;
         QTest::addRow("%s, 3840x2160", qPrintable(name)) << ScreenId(id) << kPanel4K;
     }
+    // clang-format on
 }
 
 void TestScaling::fillsAMaximisedWindow()

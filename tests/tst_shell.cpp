@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Kalyxteron authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "shell/widgets/linedcaption.h"
 #include "platformfixture.h"
+#include "shell/widgets/linedcaption.h"
 #include "testing.h"
 
 #include <QFontInfo>
-#include <QRegularExpression>
 #include <QFontMetrics>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 #include <memory>
 
@@ -59,9 +59,9 @@ void TestShell::startUpShowsTheHomeScreenQuietly()
                             "ακέραιων αριθμών. Μπορείτε να προσθέσετε, να αφαιρέσετε, να πολλαπλασιάσετε και να "
                             "διαιρέσετε τους αριθμούς που εμφανίζονται στην οθόνη σας τυχαία ή τους αριθμούς της "
                             "δική σας επιλογής. "));
-    const QString operations = QStringLiteral(" Πράξεις Ακεραίων") + QString(7, u' ') + "1. Άθροισμα (+)"
-                               + QString(8, u' ') + "2. Διαφορά (-)" + QString(11, u' ') + "3. Γινόμενο (X)"
-                               + QString(9, u' ') + "4. Πηλίκο (:)" + QString(10, u' ');
+    const QString operations = QStringLiteral(" Πράξεις Ακεραίων") + QString(7, u' ') + "1. Άθροισμα (+)" +
+                               QString(8, u' ') + "2. Διαφορά (-)" + QString(11, u' ') + "3. Γινόμενο (X)" +
+                               QString(9, u' ') + "4. Πηλίκο (:)" + QString(10, u' ');
     QCOMPARE(button("cmdprog")->text(), operations);
     // The only control of the home screen that takes the focus.
     QList<QWidget *> focusable;
@@ -84,8 +84,8 @@ void TestShell::homeOperationsButtonShowsOneItemALine()
     if (!face.isEmpty())
         QCOMPARE(QFontInfo(operations->font()).family(), face);
     const QFontMetrics metrics(operations->font());
-    const QRect shown = metrics.boundingRect(operations->rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                                             operations->lines().join(u'\n'));
+    const QRect shown =
+        metrics.boundingRect(operations->rect(), Qt::AlignCenter | Qt::TextWordWrap, operations->lines().join(u'\n'));
     // Five lines, not six: no line wraps (the height of the lines is rounded, hence the margin).
     QVERIFY2(shown.height() < (operations->lines().size() + 1) * metrics.lineSpacing(), "a line wraps");
     QVERIFY(operations->rect().contains(shown));
@@ -113,6 +113,7 @@ void TestShell::homeOperationsButtonDoesNothing()
 
 void TestShell::menus_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<QString>("menu");
     QTest::newRow("home") << ScreenId::Home
@@ -122,6 +123,7 @@ void TestShell::menus_data()
                                   << "epilogi:&Επιλογή[clasA:&Τάξη Α΄, mnusep1:-, clasB:&Τάξη Β΄, mnusep2:-, "
                                      "clasCST:&Τάξεις Γ΄- ΣΤ΄]";
     QTest::newRow("credits") << ScreenId::Credits << "arxiki:&Αρχική Οθόνη";
+    // clang-format on
 }
 
 void TestShell::menus()
@@ -134,6 +136,7 @@ void TestShell::menus()
 
 void TestShell::clientAreas_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<QSize>("size");
     QTest::newRow("frminfo") << ScreenId::Home << QSize(809, 588);
@@ -142,6 +145,7 @@ void TestShell::clientAreas_data()
     QTest::newRow("frmbase") << ScreenId::GradesCtoF << QSize(809, 588);
     QTest::newRow("odigies") << ScreenId::Instructions << QSize(703, 440);
     QTest::newRow("frmmakers") << ScreenId::Credits << QSize(809, 595);
+    // clang-format on
 }
 
 void TestShell::clientAreas()
@@ -156,6 +160,7 @@ void TestShell::clientAreas()
 
 void TestShell::handOvers_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("from");
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("target");
@@ -178,6 +183,7 @@ void TestShell::handOvers_data()
     QTest::newRow("instructions, grade B") << ScreenId::Instructions << "clasB" << "frmclassB" << 1;
     QTest::newRow("instructions, grades C-F") << ScreenId::Instructions << "clasCST" << "frmbase" << 1;
     QTest::newRow("credits, home") << ScreenId::Credits << "arxiki" << "frminfo" << 0;
+    // clang-format on
 }
 
 void TestShell::handOvers()
@@ -203,12 +209,14 @@ void TestShell::handOvers()
 
 void TestShell::exits_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<bool>("visibleAtBeep");
     QTest::newRow("home: plain exit") << ScreenId::Home << true;
     QTest::newRow("grade A: plain exit") << ScreenId::GradeA << true;
     QTest::newRow("grade B: closing exit") << ScreenId::GradeB << false;
     QTest::newRow("grades C-F: plain exit") << ScreenId::GradesCtoF << true;
+    // clang-format on
 }
 
 void TestShell::exits()
@@ -224,7 +232,9 @@ void TestShell::exits()
 
 void TestShell::closeControlEndsQuietly_data()
 {
+    // clang-format off
     clientAreas_data();
+    // clang-format on
 }
 
 void TestShell::closeControlEndsQuietly()
@@ -274,6 +284,7 @@ void TestShell::aHundredHandOversStartAfresh()
 
 void TestShell::instructionParagraphsShowTheirLines_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("length");
     QTest::addColumn<QStringList>("lines");
@@ -294,6 +305,7 @@ void TestShell::instructionParagraphsShowTheirLines_data()
                                                 "σας είναι λάθος, μπορείτε να διορθώσετε το λάθος σας. Όταν",
                                                 "μαζέψετε 30 βαθμούς, τότε μπορείτε να συμπληρώσετε το",
                                                 "σχολείο και το όνομα σας και να εκτυπώσετε το δίπλωμα σας."};
+    // clang-format on
 }
 
 void TestShell::instructionParagraphsShowTheirLines()

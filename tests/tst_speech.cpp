@@ -88,6 +88,7 @@ private slots:
 
 void TestSpeech::whatIsSaid_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<QString>("steps");     // separated by «;»
     QTest::addColumn<QStringList>("said");  // the words given to the voice, in order
@@ -173,6 +174,7 @@ void TestSpeech::whatIsSaid_data()
     QTest::newRow("diploma: the date, as words")
         << ScreenId::Diploma1 << "tick;tap lbldater" << QStringList{"οκτώ Δεκεμβρίου δύο χιλιάδες είκοσι έξι"} << none;
     QTest::newRow("diploma: no date yet") << ScreenId::Diploma1 << "tap lbldater" << none << none;
+    // clang-format on
 }
 
 void TestSpeech::whatIsSaid()
@@ -224,9 +226,11 @@ void TestSpeech::closingAScreenStopsItsSpeech()
 
 void TestSpeech::theSpeakerIsOnEveryScreenOutOfTheWay_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     for (int id = 0; id < kScreenCount; ++id)
         QTest::newRow(qPrintable(screenName(ScreenId(id)))) << ScreenId(id);
+    // clang-format on
 }
 
 void TestSpeech::theSpeakerIsOnEveryScreenOutOfTheWay()

@@ -41,6 +41,7 @@ private slots:
 
 void TestSpokenWords::numbers_data()
 {
+    // clang-format off
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("words");
 
@@ -91,6 +92,7 @@ void TestSpokenWords::numbers_data()
     QTest::newRow("203000") << 203000 << "διακόσιες τρεις χιλιάδες";
     QTest::newRow("999999") << 999999 << "εννιακόσιες ενενήντα εννέα χιλιάδες εννιακόσια ενενήντα εννέα";
     QTest::newRow("past the words: digit by digit") << 1000000 << "ένα μηδέν μηδέν μηδέν μηδέν μηδέν μηδέν";
+    // clang-format on
 }
 
 void TestSpokenWords::numbers()
@@ -102,6 +104,7 @@ void TestSpokenWords::numbers()
 
 void TestSpokenWords::problems_data()
 {
+    // clang-format off
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("op");   // -1: the two operands only
     QTest::addColumn<int>("second");
@@ -113,6 +116,7 @@ void TestSpokenWords::problems_data()
     QTest::newRow("difference") << 17 << int(Operator::Minus) << 5 << "δεκαεπτά πλην πέντε";
     QTest::newRow("product") << 12 << int(Operator::Times) << 3000 << "δώδεκα επί τρεις χιλιάδες";
     QTest::newRow("quotient") << 100 << int(Operator::DividedBy) << -4 << "εκατό διά μείον τέσσερα";
+    // clang-format on
 }
 
 void TestSpokenWords::problems()
@@ -126,6 +130,7 @@ void TestSpokenWords::problems()
 
 void TestSpokenWords::dates_data()
 {
+    // clang-format off
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("words");
 
@@ -142,6 +147,7 @@ void TestSpokenWords::dates_data()
     QTest::newRow("October") << QDate(2026, 10, 28) << "είκοσι οκτώ Οκτωβρίου δύο χιλιάδες είκοσι έξι";
     QTest::newRow("November") << QDate(2026, 11, 17) << "δεκαεπτά Νοεμβρίου δύο χιλιάδες είκοσι έξι";
     QTest::newRow("no date") << QDate() << "";
+    // clang-format on
 }
 
 void TestSpokenWords::dates()
@@ -153,6 +159,7 @@ void TestSpokenWords::dates()
 
 void TestSpokenWords::texts_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("spoken");
 
@@ -196,6 +203,7 @@ void TestSpokenWords::texts_data()
     QTest::newRow("masculine one as the neuter") << "τους 21 βαθμούς" << "τους είκοσι ένα βαθμούς";
     QTest::newRow("neuter article") << "το 4" << "το τέσσερα";
     QTest::newRow("a sign is no ordinal") << "-3ο" << "μείον τρία ο";
+    // clang-format on
 }
 
 void TestSpokenWords::texts()
@@ -207,6 +215,7 @@ void TestSpokenWords::texts()
 
 void TestSpokenWords::stories_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("story");
     QTest::addColumn<QString>("spoken");   // empty: only the checks every story passes
 
@@ -225,6 +234,7 @@ void TestSpokenWords::stories_data()
            "το χίλια εννιακόσια ογδόντα οκτώ.";
     QTest::newRow("sydney's millennium")
         << QStringLiteral("από τη λέξη millennium(χιλιετία).") << QStringLiteral("από τη λέξη μιλένιουμ, χιλιετία, .");
+    // clang-format on
 }
 
 void TestSpokenWords::stories()
@@ -252,7 +262,9 @@ void TestSpokenWords::stories()
 
 void TestSpokenWords::storiesReadByTheGreekVoiceAlone_data()
 {
+    // clang-format off
     stories_data();
+    // clang-format on
 }
 
 namespace {
@@ -284,7 +296,8 @@ void TestSpokenWords::storiesReadByTheGreekVoiceAlone()
     QProcess version;
     version.start(espeak, {QStringLiteral("--version")});
     QVERIFY(version.waitForFinished());
-    const QString data = QString::fromUtf8(version.readAllStandardOutput()).section(QStringLiteral("Data at: "), 1).trimmed();
+    const QString data =
+        QString::fromUtf8(version.readAllStandardOutput()).section(QStringLiteral("Data at: "), 1).trimmed();
     QTemporaryDir greekOnly;
     for (const char *file : {"el_dict", "phondata", "phonindex", "phontab", "intonations", "lang/grk/el"}) {
         const QString name = QString::fromLatin1(file);
@@ -303,12 +316,14 @@ void TestSpokenWords::storiesReadByTheGreekVoiceAlone()
 
 void TestSpokenWords::throughThePlatform_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("on");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("log");
 
     QTest::newRow("said as the voice reads it") << true << "17 και 5" << QStringList{"speak: δεκαεπτά και πέντε"};
     QTest::newRow("switched off: it stops, says nothing") << false << "17 και 5" << QStringList{"stop speaking"};
+    // clang-format on
 }
 
 void TestSpokenWords::throughThePlatform()

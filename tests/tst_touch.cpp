@@ -4,11 +4,11 @@
 // A pupil at a touch panel, with no keyboard in reach: every tap goes through Qt's own touch path
 // (touch events of a touch screen, delivered to the window), as a panel delivers them.
 #include "diploma/namefield.h"
-#include "practice/rules/feedbacktables.h"
-#include "shell/widgets/application.h"
-#include "shell/logic/keypads.h"
-#include "shell/widgets/keypad.h"
 #include "platformfixture.h"
+#include "practice/rules/feedbacktables.h"
+#include "shell/logic/keypads.h"
+#include "shell/widgets/application.h"
+#include "shell/widgets/keypad.h"
 #include "testing.h"
 #include "tools/touchdriver.h"
 
@@ -80,7 +80,7 @@ struct SchoolDisplay {
     const char *name;
     QSize pixels;
     double inches;
-    bool netbook;   // the window opens fitted to it; elsewhere it is maximised
+    bool netbook; // the window opens fitted to it; elsewhere it is maximised
 };
 constexpr std::array kDisplays{
     SchoolDisplay{"a 10.1-inch netbook, 1024x600", {1024, 600}, 10.1, true},
@@ -100,11 +100,11 @@ struct TypedField {
     const char *check;
 };
 constexpr std::array kTypedFields{
-    TypedField{"txtadd", "cmdchadd"},      TypedField{"txtdiaf", "cmdchdiaf"},
-    TypedField{"txtmult", "cmdchmult"},    TypedField{"txtpiliko", "cmdypoloipo"},
+    TypedField{"txtadd", "cmdchadd"},         TypedField{"txtdiaf", "cmdchdiaf"},
+    TypedField{"txtmult", "cmdchmult"},       TypedField{"txtpiliko", "cmdypoloipo"},
     TypedField{"txtypoloipo", "cmdypoloipo"}, TypedField{"txtnum1", nullptr},
-    TypedField{"txtnum2", nullptr},        TypedField{"txtxronia", "cmdchk"},
-    TypedField{"txtschool", nullptr},      TypedField{"Text2", nullptr},
+    TypedField{"txtnum2", nullptr},           TypedField{"txtxronia", "cmdchk"},
+    TypedField{"txtschool", nullptr},         TypedField{"Text2", nullptr},
 };
 
 } // namespace
@@ -186,6 +186,7 @@ QLineEdit *TestTouch::padOnTheSum()
 
 void TestTouch::lettersOfTheKeys_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("letter");
     QTest::addColumn<bool>("capital");
     QTest::addColumn<bool>("tonos");
@@ -199,6 +200,7 @@ void TestTouch::lettersOfTheKeys_data()
     QTest::newRow("final sigma as a capital") << "ς" << true << false << false << "Σ";
     QTest::newRow("β takes no tonos") << "β" << false << true << false << "β";
     QTest::newRow("a digit has no capital") << "7" << true << false << false << "7";
+    // clang-format on
 }
 
 void TestTouch::lettersOfTheKeys()
@@ -213,6 +215,7 @@ void TestTouch::lettersOfTheKeys()
 
 void TestTouch::placeBesideTheField_data()
 {
+    // clang-format off
     QTest::addColumn<QRect>("room");
     QTest::addColumn<QRect>("field");
     QTest::addColumn<QList<QRect>>("keepClear");
@@ -228,6 +231,7 @@ void TestTouch::placeBesideTheField_data()
     QTest::newRow("below where neither side has room") << QRect(0, 0, 100, 200) << QRect(20, 0, 60, 20)
                                                        << QList<QRect>{} << QRect(20, 25, 60, 60);
     QTest::newRow("nowhere") << QRect(0, 0, 70, 70) << QRect(10, 10, 50, 50) << QList<QRect>{} << QRect();
+    // clang-format on
 }
 
 void TestTouch::placeBesideTheField()
@@ -244,6 +248,7 @@ void TestTouch::placeBesideTheField()
 
 void TestTouch::padBesideEveryField_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<int>("display");
     for (ScreenId screen : {ScreenId::GradeA, ScreenId::GradeB, ScreenId::GradesCtoF, ScreenId::Game,
@@ -251,6 +256,7 @@ void TestTouch::padBesideEveryField_data()
         for (std::size_t i = 0; i < kDisplays.size(); ++i)
             QTest::addRow("%s on %s", qPrintable(screenName(screen)), kDisplays[i].name) << screen << int(i);
     }
+    // clang-format on
 }
 
 // On every number field, the pad stands inside the window, clear of the field, its check and what
@@ -308,6 +314,7 @@ void TestTouch::padBesideEveryField()
 
 void TestTouch::wholeProblemByTouch_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("grade");
     QTest::addColumn<QList<int>>("drawn");     // none: the teacher types the numbers
     QTest::addColumn<QStringList>("steps");    // field=typed, then the check and its word
@@ -326,6 +333,7 @@ void TestTouch::wholeProblemByTouch_data()
                                             "txtdiaf=-2|cmdchdiaf|lblchdiaf", "txtmult=15|cmdchmult|lblchmult",
                                             "txtpiliko=0", "txtypoloipo=3|cmdypoloipo|lblchpiliko"}
                              << "4";
+    // clang-format on
 }
 
 void TestTouch::wholeProblemByTouch()
@@ -431,10 +439,12 @@ void TestTouch::padMeetsTheFieldsRules()
 
 void TestTouch::noPadByMouseOrKeys_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("how");
     QTest::newRow("a mouse click") << "mouse";
     QTest::newRow("the Tab key") << "tab";
     QTest::newRow("a touch on a locked number") << "locked";
+    // clang-format on
 }
 
 // A mouse click or the keyboard opens no pad (none is even made); nor does a field that takes no typing.
@@ -459,11 +469,13 @@ void TestTouch::noPadByMouseOrKeys()
 
 void TestTouch::padIsReadAndTakesNoFocus_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("padName");
     QTest::newRow("the number pad") << ScreenId::GradesCtoF << "txtadd" << "Πληκτρολόγιο αριθμών";
     QTest::newRow("the Greek keyboard") << ScreenId::Diploma1 << "Text2" << "Ελληνικό πληκτρολόγιο";
+    // clang-format on
 }
 
 // A screen reader finds the pad and each of its keys by name; the keys take no focus, and the Tab
@@ -501,7 +513,8 @@ void TestTouch::padIsReadAndTakesNoFocus()
     for (QPushButton *k : keys) {
         QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(k);
         // Capitals and the accents stay down until the next letter: a screen reader hears them checked or not.
-        QVERIFY(heard->role() == QAccessible::PushButton || (k->isCheckable() && heard->role() == QAccessible::CheckBox));
+        QVERIFY(heard->role() == QAccessible::PushButton ||
+                (k->isCheckable() && heard->role() == QAccessible::CheckBox));
         QVERIFY2(!heard->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(k->text()));
         QVERIFY(!heard->state().focusable);
         QCOMPARE(k->focusPolicy(), Qt::NoFocus);
@@ -524,9 +537,11 @@ void TestTouch::keysAndPadMixed()
 
 void TestTouch::twoFingersAtOnce_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("together");
     QTest::newRow("put down together") << true;
     QTest::newRow("the second tapping while the first holds") << false;
+    // clang-format on
 }
 
 // Two fingers on two keys are one key press: the first finger's, once.
@@ -552,9 +567,11 @@ void TestTouch::twoFingersAtOnce()
 
 void TestTouch::touchSlidesOffAKey_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("ontoAnotherKey");
     QTest::newRow("off the pad") << false;
     QTest::newRow("onto another key") << true;
+    // clang-format on
 }
 
 // A finger that slides off the key it was put on types nothing.
@@ -575,9 +592,11 @@ void TestTouch::touchSlidesOffAKey()
 
 void TestTouch::padGoesWithItsScreen_data()
 {
+    // clang-format off
     QTest::addColumn<bool>("award");
     QTest::newRow("the 30th point") << true;
     QTest::newRow("a menu entry") << false;
+    // clang-format on
 }
 
 // A pad open when its screen hands over goes with it: nothing of it is left on the desktop.
@@ -609,6 +628,7 @@ void TestTouch::padGoesWithItsScreen()
 
 void TestTouch::doubleTapOnACheck_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("scoreBefore");
     QTest::addColumn<QString>("scoreAfter");
@@ -616,6 +636,7 @@ void TestTouch::doubleTapOnACheck_data()
     QTest::newRow("a right sum") << "8" << "" << "1" << "frmclasA";
     QTest::newRow("a wrong sum") << "9" << "" << "" << "frmclasA";
     QTest::newRow("the 30th point") << "8" << "29" << "" << "dimploma";
+    // clang-format on
 }
 
 // A double tap on «Έλεγχος» scores once; at the 30th point it opens one diploma, which the second
@@ -649,6 +670,7 @@ void TestTouch::doubleTapOnACheck()
 
 void TestTouch::doubleTapOnTheMenu_data()
 {
+    // clang-format off
     QTest::addColumn<ScreenId>("screen");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("entry");
@@ -656,6 +678,7 @@ void TestTouch::doubleTapOnTheMenu_data()
     // The credits open with «Αρχική Οθόνη» where «Πληροφορίες» was: the second tap would hand back.
     QTest::newRow("a command on the bar") << ScreenId::Home << "" << "info" << "frmmakers";
     QTest::newRow("an entry of a list") << ScreenId::GradeA << "epilogi" << "arxi" << "frminfo";
+    // clang-format on
 }
 
 // A double tap on a menu hands over once.

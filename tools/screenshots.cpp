@@ -12,21 +12,21 @@
 //   screenshots OUTPUT_FOLDER --touch [--maximised WIDTHxHEIGHT]
 // renders instead the program's own pads as a pupil at a touch panel opens them, by touch: the
 // number pad on a practice screen and the Greek keyboard on a diploma.
-#include "tools/quietplatform.h"
-#include "shell/widgets/navigation.h"
 #include "shell/platform.h"
-#include "shell/widgets/screen.h"
 #include "shell/widgets/application.h"
+#include "shell/widgets/navigation.h"
+#include "shell/widgets/screen.h"
+#include "tools/quietplatform.h"
 #include "tools/touchdriver.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
-#include <QPainter>
 #include <QMetaObject>
-#include <QTextStream>
+#include <QPainter>
 #include <QTest>
+#include <QTextStream>
 #include <QTimer>
 
 #include <cmath>
@@ -36,8 +36,7 @@ namespace {
 
 using namespace kalyxteron;
 
-
-QSize g_desktop; // when set, windows are shown on a desktop of this size
+QSize g_desktop;          // when set, windows are shown on a desktop of this size
 bool g_maximised = false; // ... filling it
 
 constexpr int kTitleBarHeight = 30; // a typical window manager's title bar

@@ -6,9 +6,9 @@
 // Drives the screens by touch, as a touch panel delivers a finger: touch events of a touch
 // screen sent to the window, which Qt turns into the taps the controls take. For the tests and
 // the screenshot tool.
+#include "shell/widgets/keypad.h"
 #include "shell/widgets/navigation.h"
 #include "shell/widgets/screen.h"
-#include "shell/widgets/keypad.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -41,8 +41,7 @@ Judgement overflow(Field field, const Reading &r = {})
 
 } // namespace
 
-Judgement judgeOperation(Operation operation, QStringView answer, QStringView first, QStringView second,
-                         bool zeroGuard)
+Judgement judgeOperation(Operation operation, QStringView answer, QStringView first, QStringView second, bool zeroGuard)
 {
     const Reading r = readAll(answer, first, second);
     if (r.overflowed != Field::None)

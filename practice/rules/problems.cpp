@@ -8,9 +8,9 @@
 namespace kalyxteron {
 
 namespace {
-constexpr int kGradeADraw = 21;      // operands 0 ... 20
+constexpr int kGradeADraw = 21;       // operands 0 ... 20
 constexpr int kOtherGradesDraw = 100; // operands 0 ... 99
-constexpr int kGradeALimit = 20;     // largest sum and product on grade A
+constexpr int kGradeALimit = 20;      // largest sum and product on grade A
 constexpr int kGradeBLimit = 100;
 constexpr int kGradesCtoFLimit = 144;
 constexpr int kTen = 10;
@@ -22,8 +22,8 @@ bool suitsGrade(Grade grade, OperandPair p)
     const int b = p.second;
     switch (grade) {
     case Grade::A:
-        return a >= 1 && b >= 1 && a >= b && (a % kTen) + (b % kTen) <= kTen && a + b <= kGradeALimit
-               && a * b <= kGradeALimit;
+        return a >= 1 && b >= 1 && a >= b && (a % kTen) + (b % kTen) <= kTen && a + b <= kGradeALimit &&
+               a * b <= kGradeALimit;
     case Grade::B:
         return a >= 2 && b >= 2 && a >= b && a % b == 0 && a + b <= kGradeBLimit && a * b <= kGradeBLimit;
     case Grade::CtoF:

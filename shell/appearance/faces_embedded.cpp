@@ -3,10 +3,10 @@
 
 #include "shell/appearance/faces.h"
 
+#include <QApplication>
 #include <QDirIterator>
 #include <QFont>
 #include <QFontDatabase>
-#include <QApplication>
 
 namespace kalyxteron {
 

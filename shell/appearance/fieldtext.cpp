@@ -18,8 +18,9 @@ constexpr char kFittedAtDesign[] = "kalyxteronTextFittedAtDesign"; // kept on th
 QRect textRect(const QLineEdit &field)
 {
     constexpr int kLineEditInnerMargin = 2; // Qt's line edit keeps this on either side of its text
-    return field.contentsRect().marginsRemoved(field.textMargins()).adjusted(kLineEditInnerMargin, 0,
-                                                                              -kLineEditInnerMargin, 0);
+    return field.contentsRect()
+        .marginsRemoved(field.textMargins())
+        .adjusted(kLineEditInnerMargin, 0, -kLineEditInnerMargin, 0);
 }
 
 QFont faceFittingText(const QLineEdit &field, const QFont &face, double least)
@@ -39,7 +40,6 @@ QFont faceFittingText(const QLineEdit &field, const QFont &face, double least)
     }
     return shown;
 }
-
 
 void noteWhetherTextFits(QLineEdit &field)
 {

@@ -30,12 +30,12 @@ constexpr std::chrono::milliseconds kLongestDisconnect{200};
 struct State {
     std::mutex mutex;
     std::condition_variable changed;
-    int asked = 0;          // sounds asked for and not yet begun
+    int asked = 0; // sounds asked for and not yet begun
     bool playing = false;
     bool ending = false;
-    bool ended = false;     // the sound thread has returned
-    std::uint32_t lastSound = 0;  // the number of the latest sound begun
-    std::uint32_t lastOver = 0;   // the number of the latest sound the server reported over
+    bool ended = false;          // the sound thread has returned
+    std::uint32_t lastSound = 0; // the number of the latest sound begun
+    std::uint32_t lastOver = 0;  // the number of the latest sound the server reported over
     QObject *xBell = nullptr;
 };
 
@@ -53,8 +53,8 @@ ca_context *connect()
     ca_context *context = nullptr;
     if (ca_context_create(&context) != CA_SUCCESS)
         return nullptr;
-    ca_context_change_props(context, CA_PROP_APPLICATION_NAME, kApplicationName, CA_PROP_APPLICATION_ID,
-                            kApplicationId, nullptr);
+    ca_context_change_props(context, CA_PROP_APPLICATION_NAME, kApplicationName, CA_PROP_APPLICATION_ID, kApplicationId,
+                            nullptr);
     if (ca_context_open(context) != CA_SUCCESS) {
         ca_context_destroy(context);
         return nullptr;
@@ -127,7 +127,7 @@ void run(std::shared_ptr<State> state)
 // The sound thread and what it shares with the program's thread.
 struct Chime::Sounds {
     std::shared_ptr<State> state = std::make_shared<State>();
-    QObject xBell;   // where the sound thread asks for the X bell
+    QObject xBell; // where the sound thread asks for the X bell
     std::thread thread;
 };
 

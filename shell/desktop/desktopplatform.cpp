@@ -12,11 +12,11 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QScreen>
 #include <QDate>
 #include <QLocale>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTime>
 
 #include <algorithm>
@@ -42,9 +42,8 @@ constexpr std::chrono::milliseconds kBeepLength{200};
 QWidget *visibleScreen()
 {
     const auto windows = QApplication::topLevelWidgets();
-    const auto it = std::find_if(windows.begin(), windows.end(), [](QWidget *w) {
-        return w->isVisible() && qobject_cast<QMainWindow *>(w);
-    });
+    const auto it = std::find_if(windows.begin(), windows.end(),
+                                 [](QWidget *w) { return w->isVisible() && qobject_cast<QMainWindow *>(w); });
     return it == windows.end() ? nullptr : *it;
 }
 
@@ -52,8 +51,7 @@ QWidget *visibleScreen()
 
 void DesktopPlatform::messageBox(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationName), text, QMessageBox::Ok,
-                    visibleScreen());
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationName), text, QMessageBox::Ok, visibleScreen());
     // Large enough for young readers, whatever the desktop's default size.
     box.setFont(plainFont(kMessageBoxPointSize));
     box.exec();
@@ -78,8 +76,9 @@ void DesktopPlatform::say(const QString &words)
         m_speech = std::make_unique<Speech>();
     // A word said with a beep (the praise of a right answer) comes right after it, not over it.
     const auto sinceBeep = std::chrono::steady_clock::now() - m_lastBeep;
-    const auto wait = sinceBeep < kBeepLength ? std::chrono::duration_cast<std::chrono::milliseconds>(kBeepLength - sinceBeep)
-                                              : std::chrono::milliseconds(0);
+    const auto wait = sinceBeep < kBeepLength
+                          ? std::chrono::duration_cast<std::chrono::milliseconds>(kBeepLength - sinceBeep)
+                          : std::chrono::milliseconds(0);
     m_speech->say(words.toStdString(), wait);
 }
 

@@ -41,8 +41,8 @@ protected:
 
 private:
     std::mt19937_64 m_generator{std::random_device{}()};
-    std::unique_ptr<Chime> m_chime;   // the beep's sound, once there has been one
-    std::unique_ptr<Speech> m_speech; // the voice, once it has been asked to speak
+    std::unique_ptr<Chime> m_chime;                   // the beep's sound, once there has been one
+    std::unique_ptr<Speech> m_speech;                 // the voice, once it has been asked to speak
     std::chrono::steady_clock::time_point m_lastBeep; // a word said just after it waits for its end
 };
 

@@ -93,8 +93,7 @@ std::optional<Pulse> loadPulse()
         bind(library, "pa_stream_writable_size", p.writableSize) && bind(library, "pa_stream_write", p.write) &&
         bind(library, "pa_stream_flush", p.flush) && bind(library, "pa_stream_drain", p.drain) &&
         bind(library, "pa_stream_cork", p.cork) && bind(library, "pa_stream_disconnect", p.streamDisconnect) &&
-        bind(library, "pa_stream_unref", p.streamUnref) &&
-        bind(library, "pa_operation_get_state", p.operationState) &&
+        bind(library, "pa_stream_unref", p.streamUnref) && bind(library, "pa_operation_get_state", p.operationState) &&
         bind(library, "pa_operation_unref", p.operationUnref);
     if (!bound) {
         dlclose(library);
@@ -156,21 +155,31 @@ struct SoundOutput::Device {
         pulse->proplistFree(properties);
         // No server of its own started for the program: with none running it stays silent.
         bool ready = context && pulse->contextConnect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0 &&
-                     waitFor([this] { return !PA_CONTEXT_IS_GOOD(pulse->contextState(context)) ||
-                                             pulse->contextState(context) == PA_CONTEXT_READY; },
-                             kLongestConnect) &&
+                     waitFor(
+                         [this] {
+                             return !PA_CONTEXT_IS_GOOD(pulse->contextState(context)) ||
+                                    pulse->contextState(context) == PA_CONTEXT_READY;
+                         },
+                         kLongestConnect) &&
                      pulse->contextState(context) == PA_CONTEXT_READY;
         if (ready) {
             const pa_sample_spec spec{.format = PA_SAMPLE_S16NE, .rate = std::uint32_t(rate), .channels = 1};
-            const auto queuedBytes = std::uint32_t(rate * int(sizeof(short)) * kQueued.count() / kMillisecondsPerSecond);
-            const pa_buffer_attr buffer{.maxlength = kServerDefault, .tlength = queuedBytes, .prebuf = kServerDefault,
-                                        .minreq = kServerDefault, .fragsize = kServerDefault};
+            const auto queuedBytes =
+                std::uint32_t(rate * int(sizeof(short)) * kQueued.count() / kMillisecondsPerSecond);
+            const pa_buffer_attr buffer{.maxlength = kServerDefault,
+                                        .tlength = queuedBytes,
+                                        .prebuf = kServerDefault,
+                                        .minreq = kServerDefault,
+                                        .fragsize = kServerDefault};
             stream = pulse->streamNew(context, kStreamName, &spec, nullptr);
             ready = stream &&
                     pulse->streamConnect(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) >= 0 &&
-                    waitFor([this] { return !PA_STREAM_IS_GOOD(pulse->streamState(stream)) ||
-                                            pulse->streamState(stream) == PA_STREAM_READY; },
-                            kLongestConnect) &&
+                    waitFor(
+                        [this] {
+                            return !PA_STREAM_IS_GOOD(pulse->streamState(stream)) ||
+                                   pulse->streamState(stream) == PA_STREAM_READY;
+                        },
+                        kLongestConnect) &&
                     streamReady();
         }
         pulse->unlock(loop);
@@ -224,7 +233,7 @@ bool SoundOutput::begin()
         const bool ready = d.streamReady();
         d.pulse->unlock(d.loop);
         if (!ready)
-            d.disconnect();   // the server went away since: connect afresh
+            d.disconnect(); // the server went away since: connect afresh
     }
     if (!d.loop && !d.connect()) {
         d.disconnect();
@@ -270,8 +279,7 @@ void SoundOutput::finish(const std::function<bool()> &cut)
         pa_operation *drained = d.pulse->drain(d.stream, nullptr, nullptr);
         bool heard = false;
         if (drained) {
-            d.waitFor([&] { return cut() || d.pulse->operationState(drained) != PA_OPERATION_RUNNING; },
-                      kLongestDrain);
+            d.waitFor([&] { return cut() || d.pulse->operationState(drained) != PA_OPERATION_RUNNING; }, kLongestDrain);
             heard = d.pulse->operationState(drained) == PA_OPERATION_DONE;
             d.pulse->operationUnref(drained);
         }

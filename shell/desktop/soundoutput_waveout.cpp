@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/desktop/soundoutput.h"
 
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 #include <array>
 #include <thread>
@@ -33,7 +33,7 @@ struct SoundOutput::Device {
         bool queued = false;
     };
     std::array<Block, kBlocks> blocks;
-    std::size_t next = 0;   // the block to fill next
+    std::size_t next = 0; // the block to fill next
 
     bool done(const Block &block) const { return !block.queued || (block.header.dwFlags & WHDR_DONE); }
 
@@ -59,7 +59,7 @@ struct SoundOutput::Device {
 
     void reset()
     {
-        waveOutReset(device);   // every queued block comes back done
+        waveOutReset(device); // every queued block comes back done
         for (Block &block : blocks)
             release(block);
     }

@@ -55,7 +55,7 @@ int onSamples(short *samples, int count, espeak_EVENT *events)
 {
     auto *utterance = static_cast<Utterance *>(events->user_data);
     if (!utterance || utterance->cut())
-        return 1;   // stops the synthesis
+        return 1; // stops the synthesis
     if (samples && count > 0 && !utterance->output->play(samples, count)) {
         utterance->soundGone = true;
         return 1;
@@ -78,8 +78,8 @@ std::unique_ptr<Voice> loadVoice()
     if (!library)
         return nullptr;
     const char *folder = library->dataFolder.empty() ? nullptr : library->dataFolder.c_str();
-    const int rate = library->initialize(AUDIO_OUTPUT_SYNCHRONOUS, kPieceMilliseconds, folder,
-                                         espeakINITIALIZE_DONT_EXIT);
+    const int rate =
+        library->initialize(AUDIO_OUTPUT_SYNCHRONOUS, kPieceMilliseconds, folder, espeakINITIALIZE_DONT_EXIT);
     if (rate <= 0)
         return nullptr;
     auto voice = std::make_unique<Voice>(std::move(*library), rate);
@@ -92,7 +92,7 @@ std::unique_ptr<Voice> loadVoice()
 void speak(Voice &voice, const std::string &words, Utterance &utterance)
 {
     if (!voice.output.begin())
-        return;   // no sound to be had: silent
+        return; // no sound to be had: silent
     voice.library.synth(words.c_str(), words.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &utterance);
     if (utterance.soundGone)
         return;

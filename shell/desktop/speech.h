@@ -16,7 +16,7 @@ namespace kalyxteron {
 class Speech {
 public:
     Speech();
-    ~Speech();   // cuts what is being said; waits for the thread a moment at most
+    ~Speech(); // cuts what is being said; waits for the thread a moment at most
     Speech(const Speech &) = delete;
     Speech &operator=(const Speech &) = delete;
 

@@ -20,7 +20,7 @@ struct VoiceLibrary {
     decltype(&espeak_SetVoiceByName) setVoiceByName = nullptr;
     decltype(&espeak_Synth) synth = nullptr;
     decltype(&espeak_Terminate) terminate = nullptr;
-    std::string dataFolder;   // empty: the library's own
+    std::string dataFolder; // empty: the library's own
 };
 
 /// Called on the speech thread; empty when the system has no voice to give.

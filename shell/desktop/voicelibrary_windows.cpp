@@ -9,7 +9,7 @@
 namespace kalyxteron {
 
 namespace {
-constexpr DWORD kLongestPath = 32768;   // the longest path Windows has
+constexpr DWORD kLongestPath = 32768; // the longest path Windows has
 
 // The program's folder, in UTF-8: the manifest makes UTF-8 the program's code page, so
 // espeak-ng opens its files there even when the folder's name has Greek letters.

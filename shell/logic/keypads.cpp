@@ -29,8 +29,8 @@ constexpr std::array kNumberKeys{
     PadKey{.row = 2, .column = 0, .width = kKey, .action = KeyAction::Type, .text = u"1"},
     PadKey{.row = 2, .column = 4, .width = kKey, .action = KeyAction::Type, .text = u"2"},
     PadKey{.row = 2, .column = 8, .width = kKey, .action = KeyAction::Type, .text = u"3"},
-    PadKey{.row = 3, .column = 0, .width = kKey, .action = KeyAction::Type, .text = u"-", .shown = u"−",
-           .name = u"Μείον"},
+    PadKey{
+        .row = 3, .column = 0, .width = kKey, .action = KeyAction::Type, .text = u"-", .shown = u"−", .name = u"Μείον"},
     PadKey{.row = 3, .column = 4, .width = kKey, .action = KeyAction::Type, .text = u"0"},
     PadKey{.row = 3, .column = 8, .width = kKey, .action = KeyAction::Erase, .shown = kErase, .name = kEraseName},
     PadKey{.row = 4, .column = 0, .width = 3 * kKey, .action = KeyAction::Close, .shown = kClose},
@@ -42,28 +42,64 @@ constexpr PadKey letter(int row, int column, QStringView text)
 {
     return PadKey{.row = row, .column = column, .width = kKey, .action = KeyAction::Type, .text = text};
 }
-constexpr int kLettersRow1 = 6;  // ς stands where W does, between 2 and 3
-constexpr int kLettersRow2 = 3;  // α under Q and W, as A
-constexpr int kLettersRow3 = 5;  // ζ under A and S, as Z
+constexpr int kLettersRow1 = 6; // ς stands where W does, between 2 and 3
+constexpr int kLettersRow2 = 3; // α under Q and W, as A
+constexpr int kLettersRow3 = 5; // ζ under A and S, as Z
 constexpr std::array kGreekKeys{
-    letter(0, 0, u"1"), letter(0, 4, u"2"), letter(0, 8, u"3"), letter(0, 12, u"4"), letter(0, 16, u"5"),
-    letter(0, 20, u"6"), letter(0, 24, u"7"), letter(0, 28, u"8"), letter(0, 32, u"9"), letter(0, 36, u"0"),
+    letter(0, 0, u"1"),
+    letter(0, 4, u"2"),
+    letter(0, 8, u"3"),
+    letter(0, 12, u"4"),
+    letter(0, 16, u"5"),
+    letter(0, 20, u"6"),
+    letter(0, 24, u"7"),
+    letter(0, 28, u"8"),
+    letter(0, 32, u"9"),
+    letter(0, 36, u"0"),
     letter(0, 40, u"-"),
     PadKey{.row = 0, .column = 44, .width = 7, .action = KeyAction::Erase, .shown = kErase, .name = kEraseName},
-    letter(1, kLettersRow1, u"ς"), letter(1, kLettersRow1 + 4, u"ε"), letter(1, kLettersRow1 + 8, u"ρ"),
-    letter(1, kLettersRow1 + 12, u"τ"), letter(1, kLettersRow1 + 16, u"υ"), letter(1, kLettersRow1 + 20, u"θ"),
-    letter(1, kLettersRow1 + 24, u"ι"), letter(1, kLettersRow1 + 28, u"ο"), letter(1, kLettersRow1 + 32, u"π"),
-    letter(2, kLettersRow2, u"α"), letter(2, kLettersRow2 + 4, u"σ"), letter(2, kLettersRow2 + 8, u"δ"),
-    letter(2, kLettersRow2 + 12, u"φ"), letter(2, kLettersRow2 + 16, u"γ"), letter(2, kLettersRow2 + 20, u"η"),
-    letter(2, kLettersRow2 + 24, u"ξ"), letter(2, kLettersRow2 + 28, u"κ"), letter(2, kLettersRow2 + 32, u"λ"),
-    PadKey{.row = 2, .column = kLettersRow2 + 36, .width = kKey, .action = KeyAction::Tonos, .shown = u"΄",
+    letter(1, kLettersRow1, u"ς"),
+    letter(1, kLettersRow1 + 4, u"ε"),
+    letter(1, kLettersRow1 + 8, u"ρ"),
+    letter(1, kLettersRow1 + 12, u"τ"),
+    letter(1, kLettersRow1 + 16, u"υ"),
+    letter(1, kLettersRow1 + 20, u"θ"),
+    letter(1, kLettersRow1 + 24, u"ι"),
+    letter(1, kLettersRow1 + 28, u"ο"),
+    letter(1, kLettersRow1 + 32, u"π"),
+    letter(2, kLettersRow2, u"α"),
+    letter(2, kLettersRow2 + 4, u"σ"),
+    letter(2, kLettersRow2 + 8, u"δ"),
+    letter(2, kLettersRow2 + 12, u"φ"),
+    letter(2, kLettersRow2 + 16, u"γ"),
+    letter(2, kLettersRow2 + 20, u"η"),
+    letter(2, kLettersRow2 + 24, u"ξ"),
+    letter(2, kLettersRow2 + 28, u"κ"),
+    letter(2, kLettersRow2 + 32, u"λ"),
+    PadKey{.row = 2,
+           .column = kLettersRow2 + 36,
+           .width = kKey,
+           .action = KeyAction::Tonos,
+           .shown = u"΄",
            .name = u"Τόνος"},
-    PadKey{.row = 2, .column = kLettersRow2 + 40, .width = kKey, .action = KeyAction::Dialytika, .shown = u"¨",
+    PadKey{.row = 2,
+           .column = kLettersRow2 + 40,
+           .width = kKey,
+           .action = KeyAction::Dialytika,
+           .shown = u"¨",
            .name = u"Διαλυτικά"},
-    PadKey{.row = 3, .column = 0, .width = kLettersRow3, .action = KeyAction::Capitals, .shown = u"⇧",
+    PadKey{.row = 3,
+           .column = 0,
+           .width = kLettersRow3,
+           .action = KeyAction::Capitals,
+           .shown = u"⇧",
            .name = u"Κεφαλαία"},
-    letter(3, kLettersRow3, u"ζ"), letter(3, kLettersRow3 + 4, u"χ"), letter(3, kLettersRow3 + 8, u"ψ"),
-    letter(3, kLettersRow3 + 12, u"ω"), letter(3, kLettersRow3 + 16, u"β"), letter(3, kLettersRow3 + 20, u"ν"),
+    letter(3, kLettersRow3, u"ζ"),
+    letter(3, kLettersRow3 + 4, u"χ"),
+    letter(3, kLettersRow3 + 8, u"ψ"),
+    letter(3, kLettersRow3 + 12, u"ω"),
+    letter(3, kLettersRow3 + 16, u"β"),
+    letter(3, kLettersRow3 + 20, u"ν"),
     letter(3, kLettersRow3 + 24, u"μ"),
     PadKey{.row = 4, .column = 9, .width = 6 * kKey, .action = KeyAction::Type, .text = u" ", .name = u"Κενό"},
     PadKey{.row = 4, .column = 37, .width = 14, .action = KeyAction::Close, .shown = kClose},
@@ -158,14 +194,13 @@ std::optional<QRect> placeBeside(QSize size, QRect field, std::span<const QRect>
     for (Side side : sides) {
         const bool across = side == Side::Right || side == Side::Left;
         // Level with the field's top, its bottom or its middle; or under it at its left, its right or its middle.
-        const std::array alongs = across ? std::array{field.top(), field.bottom() + 1 - size.height(),
-                                                      field.center().y() - size.height() / 2}
-                                         : std::array{field.left(), field.right() + 1 - size.width(),
-                                                      field.center().x() - size.width() / 2};
+        const std::array alongs =
+            across ? std::array{field.top(), field.bottom() + 1 - size.height(), field.center().y() - size.height() / 2}
+                   : std::array{field.left(), field.right() + 1 - size.width(), field.center().x() - size.width() / 2};
         for (int edge : edgesOn(side, size, field, blocks, gap)) {
             for (int along : alongs) {
-                const QRect rect = within(across ? QRect(QPoint(edge, along), size) : QRect(QPoint(along, edge), size),
-                                          room);
+                const QRect rect =
+                    within(across ? QRect(QPoint(edge, along), size) : QRect(QPoint(along, edge), size), room);
                 if (room.contains(rect) && clear(rect))
                     return rect;
             }

@@ -34,8 +34,8 @@ constexpr int kQuartersPerKey = 4;
 /// A key: where it stands, in quarters of a key from the pad's top left, and what it is.
 struct PadKey {
     int row;
-    int column;            // in quarters of a key
-    int width;             // in quarters of a key
+    int column; // in quarters of a key
+    int width;  // in quarters of a key
     KeyAction action;
     QStringView text = {};  // what it types, where it types
     QStringView shown = {}; // what its face shows, where that is not its text
@@ -49,11 +49,11 @@ enum class Side { Right, Left, Below, Above };
 struct PadDesign {
     PadKind kind;
     const char *objectName;
-    QStringView name;              // what a screen reader calls the pad
+    QStringView name; // what a screen reader calls the pad
     std::span<const PadKey> keys;
-    int columns;                   // its width, in quarters of a key
+    int columns; // its width, in quarters of a key
     int rows;
-    std::span<const Side> sides;   // where it stands beside its field, best first
+    std::span<const Side> sides; // where it stands beside its field, best first
 };
 
 const PadDesign &padDesign(PadKind kind);

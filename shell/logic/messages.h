@@ -7,9 +7,8 @@
 // refusal and the outcomes of printing.
 namespace kalyxteron {
 
-inline constexpr char kOverflowMessage[] =
-    "Ο αριθμός είναι πολύ μεγάλος για το πρόγραμμα. "
-    "Να γράψετε αριθμούς από -32768 έως 32767.";
+inline constexpr char kOverflowMessage[] = "Ο αριθμός είναι πολύ μεγάλος για το πρόγραμμα. "
+                                           "Να γράψετε αριθμούς από -32768 έως 32767.";
 
 // Every number typed fits, but what they make does not: the teacher types smaller ones.
 inline constexpr char kResultOverflowMessage[] =
@@ -37,9 +36,8 @@ inline constexpr char kPrinterSilentReason[] =
 inline constexpr char kKeptAsPdf[] = " Το δίπλωμα αποθηκεύτηκε ως αρχείο PDF εδώ:\n%1";
 inline constexpr char kAlsoKeptAsPdf[] = "\nΑποθηκεύτηκε και ως αρχείο PDF εδώ:\n%1";
 // %1: the folder the file should have gone to.
-inline constexpr char kNotKeptAsPdf[] =
-    "\nΤο δίπλωμα δεν μπόρεσε να αποθηκευτεί ούτε ως αρχείο PDF στον φάκελο:\n%1\n"
-    "Ό,τι γράψατε στο δίπλωμα δεν χάθηκε.";
+inline constexpr char kNotKeptAsPdf[] = "\nΤο δίπλωμα δεν μπόρεσε να αποθηκευτεί ούτε ως αρχείο PDF στον φάκελο:\n%1\n"
+                                        "Ό,τι γράψατε στο δίπλωμα δεν χάθηκε.";
 inline constexpr char kNotAlsoKeptAsPdf[] = "\nΔεν μπόρεσε όμως να αποθηκευτεί και ως αρχείο PDF στον φάκελο:\n%1";
 
 // No printer, and no PDF either. %1: the folder the file should have gone to.

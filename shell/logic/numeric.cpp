@@ -99,16 +99,15 @@ std::optional<double> numericValue(QStringView text)
     if (integerStart == std::string::npos && fractionStart == std::string::npos)
         return negative ? -0.0 : 0.0;
 
-    std::string number = (integerDigits.empty() ? std::string("0") : integerDigits) + '.' + fractionDigits + 'e'
-                         + std::to_string(exponent);
+    std::string number = (integerDigits.empty() ? std::string("0") : integerDigits) + '.' + fractionDigits + 'e' +
+                         std::to_string(exponent);
     double value = 0.0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range) {
         // Too large, or so small that it is 0: the position of the first significant digit tells which.
-        const long magnitude = integerStart != std::string::npos
-                                   ? long(integerDigits.size() - integerStart) + exponent
-                                   : exponent - long(fractionStart);
+        const long magnitude = integerStart != std::string::npos ? long(integerDigits.size() - integerStart) + exponent
+                                                                 : exponent - long(fractionStart);
         if (magnitude > 0)
             return std::nullopt;
         value = 0.0;

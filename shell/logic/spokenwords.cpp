@@ -87,25 +87,40 @@ struct OrdinalStem {
     bool stressedEnding;
 };
 constexpr std::array<OrdinalStem, kTen> kOrdinalUnits{{
-    {.stem = u"", .stressedEnding = false},      {.stem = u"πρώτ", .stressedEnding = false},
-    {.stem = u"δεύτερ", .stressedEnding = false}, {.stem = u"τρίτ", .stressedEnding = false},
-    {.stem = u"τέταρτ", .stressedEnding = false}, {.stem = u"πέμπτ", .stressedEnding = false},
-    {.stem = u"έκτ", .stressedEnding = false},    {.stem = u"έβδομ", .stressedEnding = false},
-    {.stem = u"όγδο", .stressedEnding = false},   {.stem = u"ένατ", .stressedEnding = false},
+    {.stem = u"", .stressedEnding = false},
+    {.stem = u"πρώτ", .stressedEnding = false},
+    {.stem = u"δεύτερ", .stressedEnding = false},
+    {.stem = u"τρίτ", .stressedEnding = false},
+    {.stem = u"τέταρτ", .stressedEnding = false},
+    {.stem = u"πέμπτ", .stressedEnding = false},
+    {.stem = u"έκτ", .stressedEnding = false},
+    {.stem = u"έβδομ", .stressedEnding = false},
+    {.stem = u"όγδο", .stressedEnding = false},
+    {.stem = u"ένατ", .stressedEnding = false},
 }};
 constexpr std::array<OrdinalStem, kTen> kOrdinalTens{{
-    {.stem = u"", .stressedEnding = false},            {.stem = u"δέκατ", .stressedEnding = false},
-    {.stem = u"εικοστ", .stressedEnding = true},       {.stem = u"τριακοστ", .stressedEnding = true},
-    {.stem = u"τεσσαρακοστ", .stressedEnding = true}, {.stem = u"πεντηκοστ", .stressedEnding = true},
-    {.stem = u"εξηκοστ", .stressedEnding = true},      {.stem = u"εβδομηκοστ", .stressedEnding = true},
-    {.stem = u"ογδοηκοστ", .stressedEnding = true},    {.stem = u"ενενηκοστ", .stressedEnding = true},
+    {.stem = u"", .stressedEnding = false},
+    {.stem = u"δέκατ", .stressedEnding = false},
+    {.stem = u"εικοστ", .stressedEnding = true},
+    {.stem = u"τριακοστ", .stressedEnding = true},
+    {.stem = u"τεσσαρακοστ", .stressedEnding = true},
+    {.stem = u"πεντηκοστ", .stressedEnding = true},
+    {.stem = u"εξηκοστ", .stressedEnding = true},
+    {.stem = u"εβδομηκοστ", .stressedEnding = true},
+    {.stem = u"ογδοηκοστ", .stressedEnding = true},
+    {.stem = u"ενενηκοστ", .stressedEnding = true},
 }};
 constexpr std::array<OrdinalStem, kTen> kOrdinalHundreds{{
-    {.stem = u"", .stressedEnding = false},              {.stem = u"εκατοστ", .stressedEnding = true},
-    {.stem = u"διακοσιοστ", .stressedEnding = true},     {.stem = u"τριακοσιοστ", .stressedEnding = true},
-    {.stem = u"τετρακοσιοστ", .stressedEnding = true},   {.stem = u"πεντακοσιοστ", .stressedEnding = true},
-    {.stem = u"εξακοσιοστ", .stressedEnding = true},     {.stem = u"επτακοσιοστ", .stressedEnding = true},
-    {.stem = u"οκτακοσιοστ", .stressedEnding = true},    {.stem = u"εννιακοσιοστ", .stressedEnding = true},
+    {.stem = u"", .stressedEnding = false},
+    {.stem = u"εκατοστ", .stressedEnding = true},
+    {.stem = u"διακοσιοστ", .stressedEnding = true},
+    {.stem = u"τριακοσιοστ", .stressedEnding = true},
+    {.stem = u"τετρακοσιοστ", .stressedEnding = true},
+    {.stem = u"πεντακοσιοστ", .stressedEnding = true},
+    {.stem = u"εξακοσιοστ", .stressedEnding = true},
+    {.stem = u"επτακοσιοστ", .stressedEnding = true},
+    {.stem = u"οκτακοσιοστ", .stressedEnding = true},
+    {.stem = u"εννιακοσιοστ", .stressedEnding = true},
 }};
 constexpr std::array<OrdinalStem, 3> kOrdinalElevenTwelve{{
     {.stem = u"", .stressedEnding = false},
@@ -131,7 +146,8 @@ constexpr std::array<OrdinalEnding, 5> kOrdinalEndings{{
 // masculine ones or either («οι τρεις», «τρεις βαθμούς»), which take the same 3 and 4 but the
 // neuter's «ένα». Articles before the number, and the plurals after it that the texts count.
 constexpr std::array<QStringView, 4> kFeminineWords{u"τις", u"στις", u"πράξεις", u"μασκότ"};
-constexpr std::array<QStringView, 7> kMasculineWords{u"οι", u"των", u"τους", u"στους", u"βαθμούς", u"βαθμοί", u"αριθμούς"};
+constexpr std::array<QStringView, 7> kMasculineWords{u"οι",      u"των",    u"τους",    u"στους",
+                                                     u"βαθμούς", u"βαθμοί", u"αριθμούς"};
 
 struct OperatorWord {
     Operator op;
@@ -145,21 +161,21 @@ constexpr std::array<OperatorWord, 4> kOperatorWords{{
 }};
 
 constexpr std::array<QStringView, 12> kMonthsGenitive{
-    u"Ιανουαρίου", u"Φεβρουαρίου", u"Μαρτίου",    u"Απριλίου",  u"Μαΐου",     u"Ιουνίου",
+    u"Ιανουαρίου", u"Φεβρουαρίου", u"Μαρτίου",     u"Απριλίου",  u"Μαΐου",     u"Ιουνίου",
     u"Ιουλίου",    u"Αυγούστου",   u"Σεπτεμβρίου", u"Οκτωβρίου", u"Νοεμβρίου", u"Δεκεμβρίου",
 };
 
 // The Latin-script words of the mascots' stories and of the credits as a Greek teacher reads
 // them to a class.
 struct LatinWords {
-    QStringView written;   // matched as whole words, in any case
+    QStringView written; // matched as whole words, in any case
     QStringView spoken;
 };
 constexpr std::array<LatinWords, 7> kLatinWords{{
     {.written = u"what is it", .spoken = u"γουότ ιζ ιτ"},
     {.written = u"millennium", .spoken = u"μιλένιουμ"},
     {.written = u"Seoul", .spoken = u"Σεούλ"},
-    {.written = u"S", .spoken = u"ες"},   // the letter's name, as in «σχήμα S»
+    {.written = u"S", .spoken = u"ες"}, // the letter's name, as in «σχήμα S»
     {.written = u"GNU", .spoken = u"γκνου"},
     {.written = u"GPL", .spoken = u"τζι πι ελ"},
     {.written = u"Kalyxteron", .spoken = u"Καλυξτέρον"},
@@ -171,18 +187,18 @@ struct Transliteration {
     QStringView greek;
 };
 constexpr std::array<Transliteration, 35> kTransliteration{{
-    {.latin = u"th", .greek = u"θ"}, {.latin = u"ch", .greek = u"χ"}, {.latin = u"ph", .greek = u"φ"},
-    {.latin = u"ps", .greek = u"ψ"}, {.latin = u"ks", .greek = u"ξ"}, {.latin = u"sh", .greek = u"σ"},
+    {.latin = u"th", .greek = u"θ"},  {.latin = u"ch", .greek = u"χ"},  {.latin = u"ph", .greek = u"φ"},
+    {.latin = u"ps", .greek = u"ψ"},  {.latin = u"ks", .greek = u"ξ"},  {.latin = u"sh", .greek = u"σ"},
     {.latin = u"ou", .greek = u"ου"}, {.latin = u"oo", .greek = u"ου"}, {.latin = u"ee", .greek = u"ι"},
-    {.latin = u"a", .greek = u"α"}, {.latin = u"b", .greek = u"μπ"}, {.latin = u"c", .greek = u"κ"},
-    {.latin = u"d", .greek = u"ντ"}, {.latin = u"e", .greek = u"ε"}, {.latin = u"f", .greek = u"φ"},
-    {.latin = u"g", .greek = u"γκ"}, {.latin = u"h", .greek = u"χ"}, {.latin = u"i", .greek = u"ι"},
-    {.latin = u"j", .greek = u"τζ"}, {.latin = u"k", .greek = u"κ"}, {.latin = u"l", .greek = u"λ"},
-    {.latin = u"m", .greek = u"μ"}, {.latin = u"n", .greek = u"ν"}, {.latin = u"o", .greek = u"ο"},
-    {.latin = u"p", .greek = u"π"}, {.latin = u"q", .greek = u"κ"}, {.latin = u"r", .greek = u"ρ"},
-    {.latin = u"s", .greek = u"σ"}, {.latin = u"t", .greek = u"τ"}, {.latin = u"u", .greek = u"ου"},
-    {.latin = u"v", .greek = u"β"}, {.latin = u"w", .greek = u"γου"}, {.latin = u"x", .greek = u"ξ"},
-    {.latin = u"y", .greek = u"ι"}, {.latin = u"z", .greek = u"ζ"},
+    {.latin = u"a", .greek = u"α"},   {.latin = u"b", .greek = u"μπ"},  {.latin = u"c", .greek = u"κ"},
+    {.latin = u"d", .greek = u"ντ"},  {.latin = u"e", .greek = u"ε"},   {.latin = u"f", .greek = u"φ"},
+    {.latin = u"g", .greek = u"γκ"},  {.latin = u"h", .greek = u"χ"},   {.latin = u"i", .greek = u"ι"},
+    {.latin = u"j", .greek = u"τζ"},  {.latin = u"k", .greek = u"κ"},   {.latin = u"l", .greek = u"λ"},
+    {.latin = u"m", .greek = u"μ"},   {.latin = u"n", .greek = u"ν"},   {.latin = u"o", .greek = u"ο"},
+    {.latin = u"p", .greek = u"π"},   {.latin = u"q", .greek = u"κ"},   {.latin = u"r", .greek = u"ρ"},
+    {.latin = u"s", .greek = u"σ"},   {.latin = u"t", .greek = u"τ"},   {.latin = u"u", .greek = u"ου"},
+    {.latin = u"v", .greek = u"β"},   {.latin = u"w", .greek = u"γου"}, {.latin = u"x", .greek = u"ξ"},
+    {.latin = u"y", .greek = u"ι"},   {.latin = u"z", .greek = u"ζ"},
 }};
 
 // Latin letters that look like Greek ones, as they slip into Greek words typed on a keyboard
@@ -192,12 +208,23 @@ struct LookAlike {
     char16_t greek;
 };
 constexpr std::array<LookAlike, 17> kLookAlikes{{
-    {.latin = u'A', .greek = u'Α'}, {.latin = u'B', .greek = u'Β'}, {.latin = u'E', .greek = u'Ε'},
-    {.latin = u'H', .greek = u'Η'}, {.latin = u'I', .greek = u'Ι'}, {.latin = u'K', .greek = u'Κ'},
-    {.latin = u'M', .greek = u'Μ'}, {.latin = u'N', .greek = u'Ν'}, {.latin = u'O', .greek = u'Ο'},
-    {.latin = u'P', .greek = u'Ρ'}, {.latin = u'T', .greek = u'Τ'}, {.latin = u'X', .greek = u'Χ'},
-    {.latin = u'Y', .greek = u'Υ'}, {.latin = u'Z', .greek = u'Ζ'}, {.latin = u'o', .greek = u'ο'},
-    {.latin = u'v', .greek = u'ν'}, {.latin = u'i', .greek = u'ι'},
+    {.latin = u'A', .greek = u'Α'},
+    {.latin = u'B', .greek = u'Β'},
+    {.latin = u'E', .greek = u'Ε'},
+    {.latin = u'H', .greek = u'Η'},
+    {.latin = u'I', .greek = u'Ι'},
+    {.latin = u'K', .greek = u'Κ'},
+    {.latin = u'M', .greek = u'Μ'},
+    {.latin = u'N', .greek = u'Ν'},
+    {.latin = u'O', .greek = u'Ο'},
+    {.latin = u'P', .greek = u'Ρ'},
+    {.latin = u'T', .greek = u'Τ'},
+    {.latin = u'X', .greek = u'Χ'},
+    {.latin = u'Y', .greek = u'Υ'},
+    {.latin = u'Z', .greek = u'Ζ'},
+    {.latin = u'o', .greek = u'ο'},
+    {.latin = u'v', .greek = u'ν'},
+    {.latin = u'i', .greek = u'ι'},
 }};
 
 // The names the stories write in capitals, which carry no stress mark: the voice is told
@@ -233,11 +260,16 @@ struct Mark {
     QStringView spoken;
 };
 constexpr std::array<Mark, 10> kMarks{{
-    {.written = u"<<", .spoken = u""}, {.written = u">>", .spoken = u""},
-    {.written = u"\"", .spoken = u""}, {.written = u"(", .spoken = u", "},
-    {.written = u")", .spoken = u", "}, {.written = u"[", .spoken = u", "},
-    {.written = u"]", .spoken = u", "}, {.written = u"{", .spoken = u", "},
-    {.written = u"}", .spoken = u", "}, {.written = u"/", .spoken = u" "},
+    {.written = u"<<", .spoken = u""},
+    {.written = u">>", .spoken = u""},
+    {.written = u"\"", .spoken = u""},
+    {.written = u"(", .spoken = u", "},
+    {.written = u")", .spoken = u", "},
+    {.written = u"[", .spoken = u", "},
+    {.written = u"]", .spoken = u", "},
+    {.written = u"{", .spoken = u", "},
+    {.written = u"}", .spoken = u", "},
+    {.written = u"/", .spoken = u" "},
 }};
 
 void appendWord(QString &words, QStringView word)
@@ -274,7 +306,8 @@ QString ordinalWords(int n, const OrdinalEnding &ending)
     QString words;
     const auto append = [&](const OrdinalStem &part) {
         if (!part.stem.isEmpty())
-            appendWord(words, part.stem.toString() + (part.stressedEnding ? ending.stressed : ending.written).toString());
+            appendWord(words,
+                       part.stem.toString() + (part.stressedEnding ? ending.stressed : ending.written).toString());
     };
     append(kOrdinalHundreds[std::size_t(n / kHundred)]);
     const int rest = n % kHundred;
@@ -311,7 +344,8 @@ QStringView wordBefore(QStringView text, qsizetype to)
 template <typename Words>
 bool isOneOf(QStringView word, const Words &words)
 {
-    return std::any_of(words.begin(), words.end(), [word](QStringView w) { return word.compare(w, Qt::CaseInsensitive) == 0; });
+    return std::any_of(words.begin(), words.end(),
+                       [word](QStringView w) { return word.compare(w, Qt::CaseInsensitive) == 0; });
 }
 
 QString numberWords(int value, Gender gender);
@@ -455,8 +489,8 @@ QString withNumbersInWords(const QString &text)
         const QStringView digits = QStringView(text).mid(i, end - i);
         QString words;
         // A sign of its own before the digits, not a dash between two words or numbers.
-        const bool signed_ = i > 0 && (isMinusSign(text[i - 1]) || text[i - 1] == u'+') &&
-                             (i == 1 || !isWordCharacter(text[i - 2]));
+        const bool signed_ =
+            i > 0 && (isMinusSign(text[i - 1]) || text[i - 1] == u'+') && (i == 1 || !isWordCharacter(text[i - 2]));
         if (signed_) {
             result.chop(1);
             words = (text[i - 1] == u'+' ? kPlusSign : kMinus).toString() + u' ';
@@ -479,8 +513,7 @@ QString withNumbersInWords(const QString &text)
             const QStringView after = wordAfter(text, end);
             const bool feminine = isOneOf(before, kFeminineWords) || isOneOf(after, kFeminineWords);
             const bool masculine = isOneOf(before, kMasculineWords) || isOneOf(after, kMasculineWords);
-            const Gender gender =
-                feminine || (masculine && value % kTen != 1) ? Gender::Feminine : Gender::Neuter;
+            const Gender gender = feminine || (masculine && value % kTen != 1) ? Gender::Feminine : Gender::Neuter;
             words += asNumber && value <= kLargestNumberInWords ? numberWords(value, gender) : digitByDigit(digits);
         }
         // A decimal point or comma between two digit runs is read out.
@@ -507,8 +540,7 @@ QString numberWords(int value, Gender gender)
     if (value == 0)
         return kZero.toString();
     if (value < -kLargestNumberInWords || value > kLargestNumberInWords)
-        return (value < 0 ? kMinus.toString() + u' ' : QString()) +
-               digitByDigit(QString::number(value).remove(u'-'));
+        return (value < 0 ? kMinus.toString() + u' ' : QString()) + digitByDigit(QString::number(value).remove(u'-'));
     if (value < 0)
         return kMinus.toString() + u' ' + numberWords(-value, gender);
     QString words;
@@ -538,8 +570,8 @@ QString operandsWords(int first, int second)
 
 QString problemWords(int first, Operator op, int second)
 {
-    const auto *row = std::find_if(kOperatorWords.begin(), kOperatorWords.end(),
-                                   [op](const OperatorWord &w) { return w.op == op; });
+    const auto *row =
+        std::find_if(kOperatorWords.begin(), kOperatorWords.end(), [op](const OperatorWord &w) { return w.op == op; });
     return numberWords(first) + u' ' + row->word.toString() + u' ' + numberWords(second);
 }
 

@@ -24,8 +24,9 @@ constexpr int kPdfResolution = 1200; // dots per inch, as a high-resolution prin
 QString fallbackPdfPath(const QString &folder, const QDateTime &when)
 {
     const QDir dir(folder);
-    const QString stem = QStringLiteral("Δίπλωμα %1 στις %2")
-                             .arg(when.toString(QStringLiteral("yyyy-MM-dd")), when.toString(QStringLiteral("HH.mm.ss")));
+    const QString stem =
+        QStringLiteral("Δίπλωμα %1 στις %2")
+            .arg(when.toString(QStringLiteral("yyyy-MM-dd")), when.toString(QStringLiteral("HH.mm.ss")));
     QString path = dir.filePath(stem + QStringLiteral(".pdf"));
     // Two prints within the same second must not overwrite each other.
     for (int copy = 2; QFileInfo::exists(path); ++copy)
@@ -49,7 +50,8 @@ bool saveFormAsPdf(QWidget *area, const QString &path, bool ownerOnly)
         pdf.setTitle(documentName(area));
         pdf.setCreator(QString::fromLatin1(kApplicationName));
         QPainter painter;
-        if (!painter.begin(&pdf) || !paintClientArea(painter, area, pdf.pageLayout().paintRectPixels(pdf.resolution()).size()))
+        if (!painter.begin(&pdf) ||
+            !paintClientArea(painter, area, pdf.pageLayout().paintRectPixels(pdf.resolution()).size()))
             return false;
     }
     // Written beside its name and moved there only once it is whole.

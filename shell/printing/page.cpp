@@ -23,10 +23,7 @@ constexpr QMarginsF kPdfMargins{10, 10, 10, 10}; // points, as Qt's own PDF page
 // A paint device's metric, asked of the device itself: QPaintDevice::metric() is protected, but
 // a pointer to it, formed through a class derived from QPaintDevice, may call it on any device.
 struct MetricOf : QPaintDevice {
-    static int of(const QPaintDevice &device, PaintDeviceMetric metric)
-    {
-        return (device.*&MetricOf::metric)(metric);
-    }
+    static int of(const QPaintDevice &device, PaintDeviceMetric metric) { return (device.*&MetricOf::metric)(metric); }
 };
 
 // The printer's paint engine behind a device that is not a QPrinter.
@@ -134,7 +131,8 @@ bool paintFormOnPrinter(QWidget *area, QPrinter &printer)
     QPainter painter;
     if (!painter.begin(&surface))
         return false;
-    const bool ended = paintClientArea(painter, area, printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const bool ended =
+        paintClientArea(painter, area, printer.pageLayout().paintRectPixels(printer.resolution()).size());
     return ended && printer.printerState() != QPrinter::Error;
 }
 

@@ -53,7 +53,8 @@ QString toldNoPrinter(QWidget *area)
     const KeptPdf kept = keepAsPdf(area);
     if (kept.path.isEmpty())
         return QString::fromUtf8(kSaveFailedMessage).arg(QDir::toNativeSeparators(kept.folder));
-    return QString::fromUtf8(kNoPrinterReason) + QString::fromUtf8(kKeptAsPdf).arg(QDir::toNativeSeparators(kept.path)) +
+    return QString::fromUtf8(kNoPrinterReason) +
+           QString::fromUtf8(kKeptAsPdf).arg(QDir::toNativeSeparators(kept.path)) +
            (kept.temporary ? QString::fromUtf8(kTemporaryFolderNote) : QString());
 }
 

@@ -29,7 +29,7 @@ struct DevicePort {
     int port;
 };
 constexpr DevicePort kDevicePorts[] = {
-    {.scheme = "socket", .port = 9100}, {.scheme = "ipp", .port = 631}, {.scheme = "ipps", .port = 631},
+    {.scheme = "socket", .port = 9100}, {.scheme = "ipp", .port = 631},   {.scheme = "ipps", .port = 631},
     {.scheme = "http", .port = 631},    {.scheme = "https", .port = 443}, {.scheme = "lpd", .port = 515},
 };
 
@@ -59,8 +59,8 @@ PrinterState askPrintServer(int timeoutMs)
     QElapsedTimer deadline;
     deadline.start();
     int cancelled = 0;
-    Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, timeoutMs,
-                                 &cancelled));
+    Connection http(
+        httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, timeoutMs, &cancelled));
     if (!http) {
         // Refused at once: no socket, or nothing listening on it, so no server and no printer.
         // Refused only when the moment had passed: a server that does not answer.
@@ -104,8 +104,9 @@ std::optional<bool> connectToDevice(const QByteArray &uri, int timeoutMs)
     if (httpSeparateURI(HTTP_URI_CODING_ALL, uri.constData(), scheme, sizeof scheme, user, sizeof user, host,
                         sizeof host, &port, resource, sizeof resource) < HTTP_URI_STATUS_OK)
         return std::nullopt;
-    const auto known = std::find_if(std::begin(kDevicePorts), std::end(kDevicePorts),
-                                    [&scheme](const DevicePort &device) { return qstrcmp(device.scheme, scheme) == 0; });
+    const auto known =
+        std::find_if(std::begin(kDevicePorts), std::end(kDevicePorts),
+                     [&scheme](const DevicePort &device) { return qstrcmp(device.scheme, scheme) == 0; });
     if (known == std::end(kDevicePorts) || host[0] == '\0')
         return std::nullopt; // a printer on USB, a PDF printer, one found by DNS-SD: nothing to ask
     const QByteArray service = QByteArray::number(port > 0 ? port : known->port);

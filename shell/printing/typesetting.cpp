@@ -46,13 +46,12 @@ TextSetting setInRoom(const QString &text, const QFontMetricsF &face, QSizeF roo
     };
     // The first line grows as the break moves on and the second shrinks: the balanced break is
     // where the first becomes the wider, or the blank before.
-    const qsizetype crossing =
-        std::partition_point(blanks.cbegin(), blanks.cend(),
-                             [&](qsizetype blank) {
-                                 const auto [first, second] = widths(lines(blank));
-                                 return first < second;
-                             }) -
-        blanks.cbegin();
+    const qsizetype crossing = std::partition_point(blanks.cbegin(), blanks.cend(),
+                                                    [&](qsizetype blank) {
+                                                        const auto [first, second] = widths(lines(blank));
+                                                        return first < second;
+                                                    }) -
+                               blanks.cbegin();
     QStringList balanced;
     qreal balancedWidest = 0;
     for (const qsizetype at : {crossing - 1, crossing}) {
@@ -60,7 +59,8 @@ TextSetting setInRoom(const QString &text, const QFontMetricsF &face, QSizeF roo
             continue;
         const QStringList two = lines(blanks[at]);
         const auto [first, second] = widths(two);
-        if (!two[0].isEmpty() && !two[1].isEmpty() && (balanced.isEmpty() || std::max(first, second) < balancedWidest)) {
+        if (!two[0].isEmpty() && !two[1].isEmpty() &&
+            (balanced.isEmpty() || std::max(first, second) < balancedWidest)) {
             balanced = two;
             balancedWidest = std::max(first, second);
         }

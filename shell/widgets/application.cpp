@@ -59,8 +59,8 @@ QIcon programIcon()
     if (QGuiApplication::windowIcon().isNull()) {
         QIcon icon;
         for (int size : kWindowIconSizes)
-            icon.addPixmap(QPixmap(QStringLiteral(":/icon/%1x%1/apps/%2.png").arg(size).arg(QLatin1String(kApplicationId)),
-                                   "PNG"));
+            icon.addPixmap(QPixmap(
+                QStringLiteral(":/icon/%1x%1/apps/%2.png").arg(size).arg(QLatin1String(kApplicationId)), "PNG"));
         QGuiApplication::setWindowIcon(icon);
     }
     return QGuiApplication::windowIcon();

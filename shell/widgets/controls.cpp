@@ -3,7 +3,6 @@
 
 #include "shell/widgets/controls.h"
 
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>

@@ -46,7 +46,7 @@ private:
     const QWidget *printedArea() const;
 
     QFont m_face;
-    QString m_held;   // the text as it stood before the edit being checked
+    QString m_held;                  // the text as it stood before the edit being checked
     std::optional<QString> m_fullAt; // the text the field refused a letter after, while it holds it
     bool m_fitting = false;
 };

@@ -4,8 +4,8 @@
 #include "shell/widgets/keypad.h"
 
 #include "shell/appearance/faces.h"
-#include "shell/widgets/controls.h"
 #include "shell/platform.h"
+#include "shell/widgets/controls.h"
 #include "shell/widgets/screen.h"
 
 #include <QAccessibleWidget>
@@ -28,11 +28,11 @@ namespace {
 
 // A key at the design size of its screen: as high as a practice screen's answer field.
 constexpr int kDesignKeySide = 44;
-constexpr double kGapShare = 0.1;      // between two keys, and round the keys, of a key's side
+constexpr double kGapShare = 0.1; // between two keys, and round the keys, of a key's side
 constexpr int kLeastGap = 2;
-constexpr double kFaceShare = 0.46;    // a key's letter, of its side
-constexpr double kMarkGrowth = 2.0;    // an accent alone on a key is drawn larger, to be seen
-constexpr double kBorderShare = 0.05;  // a key's border, of its side
+constexpr double kFaceShare = 0.46;   // a key's letter, of its side
+constexpr double kMarkGrowth = 2.0;   // an accent alone on a key is drawn larger, to be seen
+constexpr double kBorderShare = 0.05; // a key's border, of its side
 constexpr double kRoundingShare = 0.15;
 
 const QString kBackspace(QChar(u'\b')); // what Backspace types, as a keyboard sends it
@@ -246,8 +246,8 @@ void KeyPad::relabel()
 {
     for (std::size_t i = 0; i < m_keys.size(); ++i) {
         const PadKey &key = m_design.keys[i];
-        const QString shown = key.shown.isEmpty() ? keyText(key.text, m_capital, m_tonos, m_dialytika)
-                                                  : key.shown.toString();
+        const QString shown =
+            key.shown.isEmpty() ? keyText(key.text, m_capital, m_tonos, m_dialytika) : key.shown.toString();
         QPushButton *button = m_keys[i];
         button->setText(shown);
         button->setAccessibleName(key.name.isEmpty() ? shown : key.name.toString());

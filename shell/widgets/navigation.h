@@ -9,7 +9,7 @@ namespace kalyxteron {
 
 class Screen;
 
-void startUp();    // creates and shows frminfo
+void startUp(); // creates and shows frminfo
 
 /// The hand-over from one screen to another: `from` closes (if it is still open), then `to` is
 /// created afresh, its Form_Load runs, and it is shown. Returns once it is shown.

@@ -25,8 +25,8 @@ QAccessibleInterface *pictureAccessible(const QString &className, QObject *objec
 
 } // namespace
 
-PictureBox::PictureBox(QWidget *parent, const QString &name, const QString &picturePath,
-                       const QString &description, QRect geometry)
+PictureBox::PictureBox(QWidget *parent, const QString &name, const QString &picturePath, const QString &description,
+                       QRect geometry)
     : QWidget(parent), m_path(picturePath)
 {
     // Before the name is set: setting it creates the box's accessible interface, which a

@@ -52,7 +52,8 @@ QFont scaledFont(QFont design, double scale)
 // What a control shows in its face: its text, and letters of every kind it may show later.
 QStringList shownTexts(const QWidget *control)
 {
-    static const QString kSample = QStringLiteral("ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩ αβγδεζηθικλμνξοπρστυφχψωάέήίόύώ 0123456789 .,:-+");
+    static const QString kSample =
+        QStringLiteral("ΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡΣΤΥΦΧΨΩ αβγδεζηθικλμνξοπρστυφχψωάέήίόύώ 0123456789 .,:-+");
     QString text;
     if (const auto *label = qobject_cast<const QLabel *>(control))
         text = label->text();
@@ -150,8 +151,9 @@ void scale(QWidget *control, double scale, bool placed)
         control->setGeometry(scaledRect(control->property(kDesignGeometry).toRect(), scale));
         const QRect margins = control->property(kDesignMargins).toRect();
         if (!margins.isNull())
-            setOwnMargins(control, scaledMargins(QMargins(margins.left(), margins.top(), margins.width(), margins.height()),
-                                                 scale));
+            setOwnMargins(
+                control,
+                scaledMargins(QMargins(margins.left(), margins.top(), margins.width(), margins.height()), scale));
     }
     // A field that sets its own text's size does so for the room its margins leave it now.
     if (auto *shrinking = dynamic_cast<ShrinksItsText *>(control))

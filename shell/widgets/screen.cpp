@@ -3,9 +3,9 @@
 
 #include "shell/widgets/screen.h"
 
-#include "shell/widgets/application.h"
 #include "shell/logic/blankruns.h"
 #include "shell/platform.h"
+#include "shell/widgets/application.h"
 #include "shell/widgets/scaling.h"
 #include "shell/widgets/screenvoice.h"
 
@@ -50,8 +50,7 @@ Screen::Screen(ScreenId id, const QString &caption, QSize clientSize)
     setCentralWidget(m_stage);
     menuBar()->setNativeMenuBar(false);
     auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
-    connect(fullScreen, &QShortcut::activated, this,
-            [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+    connect(fullScreen, &QShortcut::activated, this, [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
     m_voice = new ScreenVoice(this);
 }
 
@@ -140,8 +139,8 @@ void Screen::shortenTitleForTitleBar()
     const QFontMetrics metrics(face);
     // Centred, it must keep clear of the buttons on both sides.
     const int room = width() - 2 * kTitleButtonsRoom;
-    window->setTitle(captionWithin(windowTitle(), room,
-                                   [&metrics](QStringView text) { return metrics.horizontalAdvance(text.toString()); }));
+    window->setTitle(captionWithin(
+        windowTitle(), room, [&metrics](QStringView text) { return metrics.horizontalAdvance(text.toString()); }));
 }
 
 // In a window larger than the design the menus grow with it, from the window's size alone,

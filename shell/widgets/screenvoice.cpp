@@ -9,9 +9,9 @@
 #include "shell/widgets/screen.h"
 
 #include <QEvent>
-#include <QLineF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineF>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,7 +42,7 @@ constexpr QRectF kNearWave{11, 7, 8, 10};
 constexpr QRectF kFarWave{10, 3, 13, 18};
 constexpr QLineF kCrossDown{16, 8, 22, 16}; // the voice switched off
 constexpr QLineF kCrossUp{22, 8, 16, 16};
-constexpr int kQuarterTurn = 16 * 90;        // Qt's arcs count sixteenths of a degree
+constexpr int kQuarterTurn = 16 * 90; // Qt's arcs count sixteenths of a degree
 constexpr double kPenWidth = 1.6;
 constexpr double kWidthToHeight = 1.4;
 constexpr int kSpeakerMargin = 4;

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr QSize kClientSize{809, 588};
-constexpr int kRows = 10;          // four widgets a row: a label, a field, two buttons
+constexpr int kRows = 10; // four widgets a row: a label, a field, two buttons
 constexpr int kRowHeight = 50;
 constexpr int kTop = 40;
 constexpr int kLeft = 20;

@@ -11,15 +11,15 @@
 //   - a right answer: from the press of "Έλεγχος" until the mascot is painted;
 //   - printing a diploma to a PDF file through the program's own page painter.
 //   inprocess [RUNS [WHERE]]      WHERE names the display in the heading
-#include "tools/quietplatform.h"
 #include "figures.h"
+#include "tools/quietplatform.h"
 
-#include "shell/widgets/application.h"
 #include "shell/desktop/desktopplatform.h"
+#include "shell/platform.h"
 #include "shell/printing/page.h"
+#include "shell/widgets/application.h"
 #include "shell/widgets/navigation.h"
 #include "shell/widgets/picturebox.h"
-#include "shell/platform.h"
 #include "shell/widgets/screen.h"
 
 #include <QAbstractButton>
@@ -44,23 +44,22 @@ using namespace kalyxteron::bench;
 namespace {
 
 constexpr int kDefaultRuns = 40;
-constexpr int kPrintRunsDivisor = 4;   // a print takes far longer: fewer of them
-constexpr int kLongestWaitMs = 5000;   // for a first frame that never comes
+constexpr int kPrintRunsDivisor = 4; // a print takes far longer: fewer of them
+constexpr int kLongestWaitMs = 5000; // for a first frame that never comes
 constexpr double kHandOverGoalMs = 10.0;
 constexpr double kRightAnswerGoalMs = 5.0;
 constexpr double kNanosecondsPerMillisecond = 1e6;
 
 // A tour of every screen, each reached from the one before it; home comes last, so that its
 // first visit is a hand-over like every other one.
-const std::array kTour{ScreenId::GradeA,   ScreenId::GradeB,   ScreenId::GradesCtoF, ScreenId::Instructions,
-                       ScreenId::Credits,  ScreenId::Game,     ScreenId::Diploma0,   ScreenId::Diploma1,
-                       ScreenId::Diploma2, ScreenId::Diploma4, ScreenId::Diploma5,   ScreenId::Diploma6,
+const std::array kTour{ScreenId::GradeA,        ScreenId::GradeB,   ScreenId::GradesCtoF, ScreenId::Instructions,
+                       ScreenId::Credits,       ScreenId::Game,     ScreenId::Diploma0,   ScreenId::Diploma1,
+                       ScreenId::Diploma2,      ScreenId::Diploma4, ScreenId::Diploma5,   ScreenId::Diploma6,
                        ScreenId::MascotDiploma, ScreenId::Home};
 static_assert(kTour.size() == kScreenCount);
 
 const std::array kDiplomas{ScreenId::Diploma0, ScreenId::Diploma1, ScreenId::Diploma2,
                            ScreenId::Diploma4, ScreenId::Diploma5, ScreenId::Diploma6};
-
 
 double elapsedMs(const QElapsedTimer &timer)
 {
@@ -74,8 +73,8 @@ class PaintWatch : public QObject {
 public:
     std::function<bool(QWidget *)> wanted;
     bool painted = false;
-    QElapsedTimer *timer = nullptr;   // the hand-over being timed
-    double boxShownMs = -1;           // when its first box was painted
+    QElapsedTimer *timer = nullptr; // the hand-over being timed
+    double boxShownMs = -1;         // when its first box was painted
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
@@ -241,9 +240,10 @@ void handOverTable(const std::array<Visits, kScreenCount> &visits)
         std::count_if(allLater.begin(), allLater.end(), [](double ms) { return ms >= kHandOverGoalMs; });
     std::printf("  worst first visit %.2f ms (%s), %zu of %d over %.0f ms\n", worstFirst,
                 qPrintable(screenName(worstFirstId)), firstOver, kScreenCount, kHandOverGoalMs);
-    std::printf("  later visits: median %.2f ms, worst %.2f ms (%s), %td of %zu over %.0f ms;  goal: median < %.0f ms %s\n",
-                later.median, worstLater, qPrintable(screenName(worstLaterId)), laterOver, later.runs,
-                kHandOverGoalMs, kHandOverGoalMs, verdict(later.median < kHandOverGoalMs));
+    std::printf(
+        "  later visits: median %.2f ms, worst %.2f ms (%s), %td of %zu over %.0f ms;  goal: median < %.0f ms %s\n",
+        later.median, worstLater, qPrintable(screenName(worstLaterId)), laterOver, later.runs, kHandOverGoalMs,
+        kHandOverGoalMs, verdict(later.median < kHandOverGoalMs));
 }
 
 void row(const char *what, const std::vector<double> &values, double goalMs)

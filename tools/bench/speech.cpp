@@ -37,7 +37,7 @@ namespace {
 
 constexpr int kDefaultRuns = 20;
 constexpr int kRate = 22050;
-constexpr std::uint32_t kFragmentBytes = 2 * kRate / 1000 * 2;   // 2 ms of mono 16-bit samples
+constexpr std::uint32_t kFragmentBytes = 2 * kRate / 1000 * 2; // 2 ms of mono 16-bit samples
 constexpr std::chrono::milliseconds kQuietSpell{300};
 constexpr std::chrono::seconds kLongestWait{5};
 constexpr double kLatencyGoalMs = 100;
@@ -56,10 +56,11 @@ struct Recorder {
     explicit Recorder(const char *source)
     {
         const pa_sample_spec spec{.format = PA_SAMPLE_S16NE, .rate = kRate, .channels = 1};
-        const pa_buffer_attr buffer{.maxlength = std::uint32_t(-1), .tlength = 0, .prebuf = 0, .minreq = 0,
-                                    .fragsize = kFragmentBytes};
+        const pa_buffer_attr buffer{
+            .maxlength = std::uint32_t(-1), .tlength = 0, .prebuf = 0, .minreq = 0, .fragsize = kFragmentBytes};
         int error = 0;
-        pa_simple *s = pa_simple_new(nullptr, "bench", PA_STREAM_RECORD, source, "monitor", &spec, nullptr, &buffer, &error);
+        pa_simple *s =
+            pa_simple_new(nullptr, "bench", PA_STREAM_RECORD, source, "monitor", &spec, nullptr, &buffer, &error);
         if (!s) {
             std::fprintf(stderr, "speech: cannot record %s\n", source);
             std::exit(1);
@@ -136,7 +137,8 @@ int synthesisAlone(int runs)
     const auto initStart = Clock::now();
     const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 20, nullptr, espeakINITIALIZE_DONT_EXIT);
     espeak_SetVoiceByName("el");
-    const double initMs = double(std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - initStart).count()) / 1000;
+    const double initMs =
+        double(std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - initStart).count()) / 1000;
     espeak_SetSynthCallback(countSamples);
     const std::string words = textForSpeech(story).toStdString();
     std::vector<double> synthesis;
@@ -145,11 +147,13 @@ int synthesisAlone(int runs)
         samples = 0;
         const auto start = Clock::now();
         espeak_Synth(words.c_str(), words.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, &samples);
-        synthesis.push_back(double(std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count()) / 1000);
+        synthesis.push_back(
+            double(std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count()) / 1000);
     }
     espeak_Terminate();
 
-    std::printf("espeak-ng alone: start with the Greek voice %.1f ms; the Atlanta story (%.1f s of speech) synthesised in %s ms\n",
+    std::printf("espeak-ng alone: start with the Greek voice %.1f ms; the Atlanta story (%.1f s of speech) synthesised "
+                "in %s ms\n",
                 initMs, double(samples) / rate, format(summarize(synthesis)).c_str());
     return 0;
 }
@@ -200,9 +204,11 @@ int main(int argc, char *argv[])
         }
         const auto lastRequest = Clock::now();
         recorder.waitForQuiet();
-        drainMs = std::max(drainMs, double(std::chrono::duration_cast<std::chrono::microseconds>(
-                                               Clock::time_point(Clock::duration(recorder.lastSound.load())) - lastRequest)
-                                               .count()) / 1000);
+        drainMs =
+            std::max(drainMs, double(std::chrono::duration_cast<std::chrono::microseconds>(
+                                         Clock::time_point(Clock::duration(recorder.lastSound.load())) - lastRequest)
+                                         .count()) /
+                                  1000);
         rss = statusKiB("VmRSS:");
     }
     // The program's end in the middle of a story: the platform goes, and the voice with it.
@@ -210,22 +216,26 @@ int main(int argc, char *argv[])
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     const auto endStart = Clock::now();
     platform.reset();
-    const double endMs = double(std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - endStart).count()) / 1000;
+    const double endMs =
+        double(std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - endStart).count()) / 1000;
 
     const Summary s = summarize(later);
-    std::printf("The voice through the real platform and a PulseAudio server (null sink, its monitor recorded in 2 ms pieces);\n"
+    std::printf("The voice through the real platform and a PulseAudio server (null sink, its monitor recorded in 2 ms "
+                "pieces);\n"
                 "each figure: median [min .. max]\n\n");
     std::printf("request to the first sound recorded from the sink (ms):\n");
     std::printf("  the first utterance (loads the voice, connects)  %.1f\n", first);
-    std::printf("  later ones, %zu runs                              %s   worst %.1f; goal <= %.0f ms: median %s, worst %s%s\n",
-                s.runs, format(s).c_str(), s.max, kLatencyGoalMs, verdict(s.median <= kLatencyGoalMs),
-                verdict(s.max <= kLatencyGoalMs), silent ? " (some silent!)" : "");
-    std::printf("memory (VmRSS, MiB): before the first utterance %.1f; after it +%.2f; after %d more +%.2f;\n"
-                "  after a request every %lld ms for %d s +%.2f, and for %d s more +%.2f (%d requests); the last sound\n"
-                "  at most %.0f ms after the last request\n",
-                rssBefore / kKiB, (rssAfterFirst - rssBefore) / kKiB, runs, (rssAfterRuns - rssBefore) / kKiB,
-                static_cast<long long>(kHammerEvery.count()), kHammerSeconds, (rssAfterHammer[0] - rssBefore) / kKiB,
-                kHammerSeconds, (rssAfterHammer[1] - rssBefore) / kKiB, requests, drainMs);
+    std::printf(
+        "  later ones, %zu runs                              %s   worst %.1f; goal <= %.0f ms: median %s, worst %s%s\n",
+        s.runs, format(s).c_str(), s.max, kLatencyGoalMs, verdict(s.median <= kLatencyGoalMs),
+        verdict(s.max <= kLatencyGoalMs), silent ? " (some silent!)" : "");
+    std::printf(
+        "memory (VmRSS, MiB): before the first utterance %.1f; after it +%.2f; after %d more +%.2f;\n"
+        "  after a request every %lld ms for %d s +%.2f, and for %d s more +%.2f (%d requests); the last sound\n"
+        "  at most %.0f ms after the last request\n",
+        rssBefore / kKiB, (rssAfterFirst - rssBefore) / kKiB, runs, (rssAfterRuns - rssBefore) / kKiB,
+        static_cast<long long>(kHammerEvery.count()), kHammerSeconds, (rssAfterHammer[0] - rssBefore) / kKiB,
+        kHammerSeconds, (rssAfterHammer[1] - rssBefore) / kKiB, requests, drainMs);
     std::printf("the end in the middle of a story: the platform and its voice gone in %.1f ms\n", endMs);
     return 0;
 }

@@ -32,9 +32,9 @@ constexpr seconds kWindowWithin{20};
 constexpr seconds kExitWithin{5};
 constexpr int kWarmUpRuns = 1;
 constexpr double kKiBPerMiB = 1024.0;
-constexpr double kStartUpGoal = 1.2;  // times the floor
-constexpr double kMemoryGoal = 1.5;   // times the floor
-constexpr double kIdleGoalMs = 1.0;   // CPU over the idle second: a few wake-ups at most
+constexpr double kStartUpGoal = 1.2; // times the floor
+constexpr double kMemoryGoal = 1.5;  // times the floor
+constexpr double kIdleGoalMs = 1.0;  // CPU over the idle second: a few wake-ups at most
 constexpr int kUsage = 2;
 
 struct Launch {
@@ -159,16 +159,15 @@ int main(int argc, char *argv[])
         const Summary startProgram = summarize(ours.startMs), startFloor = summarize(floors.startMs);
         row("start to window mapped (ms)", startProgram, startFloor, "%.1f",
             ratioGoal(startProgram, startFloor, kStartUpGoal));
-        row("CPU, map to +0.25 s: first frame (ms)", summarize(ours.firstFrameCpuMs),
-            summarize(floors.firstFrameCpuMs), "%.1f", "");
+        row("CPU, map to +0.25 s: first frame (ms)", summarize(ours.firstFrameCpuMs), summarize(floors.firstFrameCpuMs),
+            "%.1f", "");
         const Summary idle = summarize(ours.idleCpuMs);
         char idleGoal[96];
         std::snprintf(idleGoal, sizeof idleGoal, "idle: goal <= %.0f ms %s", kIdleGoalMs,
                       verdict(idle.max <= kIdleGoalMs));
         row("CPU over the next second (ms)", idle, summarize(floors.idleCpuMs), "%.2f", idleGoal);
         const Summary peakProgram = summarize(ours.peakMiB), peakFloor = summarize(floors.peakMiB);
-        row("peak memory, VmHWM (MiB)", peakProgram, peakFloor, "%.1f",
-            ratioGoal(peakProgram, peakFloor, kMemoryGoal));
+        row("peak memory, VmHWM (MiB)", peakProgram, peakFloor, "%.1f", ratioGoal(peakProgram, peakFloor, kMemoryGoal));
     } catch (const std::exception &error) {
         std::fprintf(stderr, "startup: %s\n", error.what());
         return 1;

@@ -49,8 +49,8 @@ int main(int argc, char *argv[])
     const QDir source(args[1]);
     const QDir output(args[2]);
     for (int i = kFirstPictureArgument; i < args.size(); ++i) {
-        const QString recording = QFileInfo(args[i]).path() + QLatin1Char('/') +
-                                  QFileInfo(args[i]).completeBaseName() + QStringLiteral(".qpic");
+        const QString recording = QFileInfo(args[i]).path() + QLatin1Char('/') + QFileInfo(args[i]).completeBaseName() +
+                                  QStringLiteral(".qpic");
         if (!record(source.filePath(args[i]), output.filePath(recording))) {
             std::fprintf(stderr, "record_pictures: cannot record %s\n", qPrintable(args[i]));
             return 1;

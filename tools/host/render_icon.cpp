@@ -34,8 +34,8 @@ QImage renderAt(QSvgRenderer &renderer, int size)
     // Keep the picture's proportions, centred in the square.
     QSizeF fitted = renderer.defaultSize();
     fitted.scale(size, size, Qt::KeepAspectRatio);
-    renderer.render(&painter, QRectF((size - fitted.width()) / 2, (size - fitted.height()) / 2, fitted.width(),
-                                     fitted.height()));
+    renderer.render(&painter,
+                    QRectF((size - fitted.width()) / 2, (size - fitted.height()) / 2, fitted.width(), fitted.height()));
     painter.end();
     return image;
 }
@@ -76,7 +76,7 @@ bool writeIcoFile(const QList<QImage> &images, const QString &path)
         const int size = images[i].width();
         append<quint8>(file, size >= kLargestIconFileSize ? 0 : quint8(size));
         append<quint8>(file, size >= kLargestIconFileSize ? 0 : quint8(size));
-        append<quint8>(file, 0);  // no palette
+        append<quint8>(file, 0); // no palette
         append<quint8>(file, 0);
         append<quint16>(file, 1); // colour planes
         append<quint16>(file, kBitsPerPixel);

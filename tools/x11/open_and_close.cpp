@@ -18,7 +18,7 @@ using std::chrono::seconds;
 namespace {
 
 constexpr seconds kWindowWithin{20}; // generous: a loaded CI machine starting a cold program
-constexpr seconds kExitWithin{30}; // a program that hangs on closing, with room for a busy machine
+constexpr seconds kExitWithin{30};   // a program that hangs on closing, with room for a busy machine
 constexpr int kUsage = 2;
 
 double millisecondsBetween(Clock::time_point from, Clock::time_point to)

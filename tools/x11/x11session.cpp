@@ -63,8 +63,8 @@ Session::Session()
 
     // Every window mapped on the root, that is every top-level window when no window manager runs.
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    Reply<xcb_generic_error_t> error(
-        xcb_request_check(m_connection, xcb_change_window_attributes_checked(m_connection, m_root, XCB_CW_EVENT_MASK, &mask)));
+    Reply<xcb_generic_error_t> error(xcb_request_check(
+        m_connection, xcb_change_window_attributes_checked(m_connection, m_root, XCB_CW_EVENT_MASK, &mask)));
     if (error)
         throw std::runtime_error("cannot watch the root window");
 
@@ -98,8 +98,7 @@ xcb_atom_t Session::atom(const char *name)
 
 std::string Session::titleOf(xcb_window_t window)
 {
-    const std::pair<xcb_atom_t, xcb_atom_t> titles[] = {{m_netWmName, m_utf8String},
-                                                        {XCB_ATOM_WM_NAME, XCB_ATOM_ANY}};
+    const std::pair<xcb_atom_t, xcb_atom_t> titles[] = {{m_netWmName, m_utf8String}, {XCB_ATOM_WM_NAME, XCB_ATOM_ANY}};
     for (auto [property, type] : titles) {
         Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
             m_connection, xcb_get_property(m_connection, 0, window, property, type, 0, kLongestProperty), nullptr));
@@ -110,14 +109,15 @@ std::string Session::titleOf(xcb_window_t window)
     return {};
 }
 
-bool Session::pump(Clock::time_point deadline, const std::function<bool(xcb_generic_event_t *, Clock::time_point)> &wanted)
+bool Session::pump(Clock::time_point deadline,
+                   const std::function<bool(xcb_generic_event_t *, Clock::time_point)> &wanted)
 {
     for (;;) {
         while (xcb_generic_event_t *raw = xcb_poll_for_event(m_connection)) {
             const Clock::time_point now = Clock::now();
             Reply<xcb_generic_event_t> event(raw);
-            if (m_bellEventBase >= 0 && (event->response_type & kEventTypeMask) == m_bellEventBase
-                && reinterpret_cast<xcb_xkb_bell_notify_event_t *>(raw)->xkbType == XCB_XKB_BELL_NOTIFY) {
+            if (m_bellEventBase >= 0 && (event->response_type & kEventTypeMask) == m_bellEventBase &&
+                reinterpret_cast<xcb_xkb_bell_notify_event_t *>(raw)->xkbType == XCB_XKB_BELL_NOTIFY) {
                 ++m_bells;
                 continue;
             }
@@ -152,8 +152,8 @@ std::optional<MappedWindow> Session::waitForMapped(const std::string &titlePrefi
 bool Session::waitForDestroyed(xcb_window_t window, Clock::time_point deadline)
 {
     return pump(deadline, [window](xcb_generic_event_t *event, Clock::time_point) {
-        return (event->response_type & kEventTypeMask) == XCB_DESTROY_NOTIFY
-            && reinterpret_cast<xcb_destroy_notify_event_t *>(event)->window == window;
+        return (event->response_type & kEventTypeMask) == XCB_DESTROY_NOTIFY &&
+               reinterpret_cast<xcb_destroy_notify_event_t *>(event)->window == window;
     });
 }
 

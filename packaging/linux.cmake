@@ -85,9 +85,9 @@ install(FILES ${_doc_folder}/copyright ${_doc_folder}/changelog.gz DESTINATION $
 
 # `make package`: a .deb whose dependencies are the Qt 6 libraries the binary
 # links (found by dpkg-shlibdeps, libcanberra's and libdbus's among them), the fonts the screens
-# and diplomas use, the sound theme whose bell is the beep, and the voice: espeak-ng's library
-# with its Greek data and the sound server's library, which the program opens at its first
-# utterance (so dpkg-shlibdeps cannot see them).
+# and diplomas use, the sound theme whose bell is the beep, the voice (espeak-ng's library with its
+# Greek data and the sound server's library, which the program opens at its first utterance) and
+# libcups, opened at the first print: dpkg-shlibdeps cannot see those it opens.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kalyxteron)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -103,7 +103,14 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # DejaVu is the face of every screen and stands in for the calligraphic one; URW's Z003 is the
 # calligraphic face of the home screen and the diplomas, which look right without it too.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, sound-theme-freedesktop, libespeak-ng1 (>= 1.51), espeak-ng-data, libpulse0")
+# libcups is opened when a diploma is printed: its package is named as this release names it
+# (libcups2t64 since Debian 13 and Ubuntu 24.04).
+execute_process(COMMAND dpkg-query -W -f=\${Package} libcups2t64 OUTPUT_VARIABLE _cups_package ERROR_QUIET)
+if(NOT _cups_package)
+    set(_cups_package libcups2)
+endif()
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-dejavu-core, sound-theme-freedesktop, libespeak-ng1 (>= 1.51), espeak-ng-data, libpulse0, ${_cups_package}")
 # libcanberra-pulse: libcanberra's own way to the sound server; without it the beep goes through
 # ALSA's default device.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, libcanberra-pulse")

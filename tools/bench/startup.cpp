@@ -32,8 +32,8 @@ constexpr seconds kWindowWithin{20};
 constexpr seconds kExitWithin{5};
 constexpr int kWarmUpRuns = 1;
 constexpr double kKiBPerMiB = 1024.0;
-constexpr double kStartUpGoal = 1.2; // times the floor
-constexpr double kMemoryGoal = 1.5;  // times the floor
+constexpr double kStartUpGoal = 1.1; // times the floor
+constexpr double kMemoryGoal = 1.2;  // times the floor, at the home screen
 constexpr double kIdleGoalMs = 1.0;  // CPU over the idle second: a few wake-ups at most
 constexpr int kUsage = 2;
 

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/desktop/soundoutput.h"
 
-#include <mmsystem.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <mmsystem.h>
 
 #include <array>
 #include <thread>

@@ -56,6 +56,13 @@ void endAfter(double seconds)
                     double(timer.nsecsElapsed()) / 1e6);
     });
 }
+// The words given to the voice, in UTF-8 whatever the system's code page (a Windows program's
+// 8-bit text is its ANSI code page, which has no Greek under Wine's default).
+void printWords(const QString &text)
+{
+    std::printf("words: %s\n", textForSpeech(text).toUtf8().constData());
+}
+
 template <typename T>
 T *onShow(const char *name)
 {
@@ -78,7 +85,7 @@ void useScreen(const QString &mode, double seconds)
     if (mode == u"tap") {
         handOver(nullptr, ScreenId::Home);
         auto *greeting = onShow<QLabel>("lblminima");
-        std::printf("words: %s\n", qPrintable(textForSpeech(greeting->text())));
+        printWords(greeting->text());
         tap(greeting);
     } else {
         handOver(nullptr, ScreenId::GradeA);
@@ -87,7 +94,7 @@ void useScreen(const QString &mode, double seconds)
         onShow<QLineEdit>("txtnum2")->setText(QStringLiteral("2"));
         onShow<QLineEdit>("txtadd")->setText(QStringLiteral("9"));
         onShow<QAbstractButton>("cmdchadd")->click();
-        std::printf("words: %s\n", qPrintable(textForSpeech(onShow<QLabel>("lblchadd")->text())));
+        printWords(onShow<QLabel>("lblchadd")->text());
     }
     std::fflush(stdout);
     endAfter(seconds);
@@ -100,16 +107,16 @@ int main(int argc, char *argv[])
     const QStringList arguments = app.arguments().mid(1);
     const QString mode = arguments.value(0);
     if (mode == u"say" && arguments.size() == 3) {
-        std::printf("words: %s\n", qPrintable(textForSpeech(arguments[1])));
+        printWords(arguments[1]);
         speak(arguments[1]);
         endAfter(arguments[2].toDouble());
     } else if (mode == u"cut" && arguments.size() == 4) {
-        std::printf("words: %s\n", qPrintable(textForSpeech(arguments[2])));
+        printWords(arguments[2]);
         speak(arguments[1]);
         QTimer::singleShot(kCutAfterMs, [text = arguments[2]] { speak(text); });
         endAfter(arguments[3].toDouble());
     } else if (mode == u"hammer" && arguments.size() == 4) {
-        std::printf("words: %s\n", qPrintable(textForSpeech(arguments[2])));
+        printWords(arguments[2]);
         auto *hammer = new QTimer(&app);
         QElapsedTimer since;
         since.start();

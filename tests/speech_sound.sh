@@ -143,8 +143,11 @@ if [ "${1:-}" = --recorded ]; then
     alone=$(own_extent "$word")
     heard=$(extent "$work/right-sum.wav")
     say "heard for $heard s («$word» alone: $alone s)"
-    # The beep (0.14 s) and the word after it, not over it.
-    check "$heard >= 0.14 + 0.75 * $alone && $heard <= 0.5 + 1.3 * $alone" || die "the beep and «$word» were heard for $heard s"
+    # The beep (0.14 s) and the word after it, not over it. Under Wine a Windows beep rings the X
+    # server's bell (windows_end_to_end counts those), so only the word reaches the sound server.
+    beep=0.14
+    [ ${#wine[@]} -eq 0 ] || beep=0
+    check "$heard >= $beep + 0.75 * $alone && $heard <= 0.5 + 1.3 * $alone" || die "the beep and «$word» were heard for $heard s"
     if [ ${#wine[@]} -gt 0 ]; then
         say "the Windows program's voice was heard: passed"
         exit 0

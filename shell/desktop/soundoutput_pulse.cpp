@@ -163,7 +163,7 @@ struct SoundOutput::Device {
                          kLongestConnect) &&
                      pulse->contextState(context) == PA_CONTEXT_READY;
         if (ready) {
-            const pa_sample_spec spec{.format = PA_SAMPLE_S16NE, .rate = std::uint32_t(rate), .channels = 1};
+            const pa_sample_spec samples{.format = PA_SAMPLE_S16NE, .rate = std::uint32_t(rate), .channels = 1};
             const auto queuedBytes =
                 std::uint32_t(rate * int(sizeof(short)) * kQueued.count() / kMillisecondsPerSecond);
             const pa_buffer_attr buffer{.maxlength = kServerDefault,
@@ -171,7 +171,7 @@ struct SoundOutput::Device {
                                         .prebuf = kServerDefault,
                                         .minreq = kServerDefault,
                                         .fragsize = kServerDefault};
-            stream = pulse->streamNew(context, kStreamName, &spec, nullptr);
+            stream = pulse->streamNew(context, kStreamName, &samples, nullptr);
             ready = stream &&
                     pulse->streamConnect(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) >= 0 &&
                     waitFor(

@@ -62,12 +62,12 @@ struct Recorder {
 
     explicit Recorder(const char *source)
     {
-        const pa_sample_spec spec{.format = PA_SAMPLE_S16NE, .rate = kRate, .channels = 1};
+        const pa_sample_spec samples{.format = PA_SAMPLE_S16NE, .rate = kRate, .channels = 1};
         const pa_buffer_attr buffer{
             .maxlength = std::uint32_t(-1), .tlength = 0, .prebuf = 0, .minreq = 0, .fragsize = kFragmentBytes};
         int error = 0;
         pa_simple *s =
-            pa_simple_new(nullptr, "bench", PA_STREAM_RECORD, source, "monitor", &spec, nullptr, &buffer, &error);
+            pa_simple_new(nullptr, "bench", PA_STREAM_RECORD, source, "monitor", &samples, nullptr, &buffer, &error);
         if (!s) {
             std::fprintf(stderr, "speech: cannot record %s\n", source);
             std::exit(1);

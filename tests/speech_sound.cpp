@@ -15,14 +15,13 @@
 #include "shell/platform.h"
 #include "shell/widgets/navigation.h"
 #include "shell/widgets/screen.h"
+#include "tools/pupilhand.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -34,7 +33,7 @@ namespace {
 constexpr int kMillisecondsPerSecond = 1000;
 constexpr int kCutAfterMs = 500;
 constexpr int kHammerEveryMs = 10;
-constexpr int kPupilPressesOkMs = 100;
+constexpr std::chrono::milliseconds kPupilPressesOk{100};
 
 double g_longestRequestMs = 0;
 
@@ -69,16 +68,6 @@ T *onShow(const char *name)
     return currentScreen()->findChild<T *>(QLatin1String(name));
 }
 
-// A tap as a screen gets it: the press and the release of the left button inside the control.
-void tap(QWidget *control)
-{
-    const QPointF centre = QRectF(control->rect()).center();
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, centre, control->mapToGlobal(centre), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(control, &event);
-    }
-}
 // The screens' own voice: the home screen's greeting tapped, or a right sum checked on grade A.
 void useScreen(const QString &mode, double seconds)
 {
@@ -86,7 +75,7 @@ void useScreen(const QString &mode, double seconds)
         handOver(nullptr, ScreenId::Home);
         auto *greeting = onShow<QLabel>("lblminima");
         printWords(greeting->text());
-        tap(greeting);
+        pupil::tap(greeting);
     } else {
         handOver(nullptr, ScreenId::GradeA);
         onShow<QAbstractButton>("cmdteacher")->click();
@@ -134,12 +123,7 @@ int main(int argc, char *argv[])
         hammer->start(kHammerEveryMs);
     } else if ((mode == u"tap" || mode == u"right-sum") && arguments.size() == 2) {
         // A screen may greet the pupil with a message box as it opens: the pupil presses «OK».
-        auto *pupil = new QTimer(&app);
-        QObject::connect(pupil, &QTimer::timeout, [] {
-            if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-                box->accept();
-        });
-        pupil->start(kPupilPressesOkMs);
+        pupil::pressOkOnEveryBox(*new QTimer(&app), kPupilPressesOk);
         QTimer::singleShot(0, [mode, seconds = arguments[1].toDouble()] { useScreen(mode, seconds); });
     } else {
         std::fprintf(stderr, "usage: speech_sound say TEXT SECONDS | cut LONG SHORT SECONDS | hammer SECONDS LAST WAIT"

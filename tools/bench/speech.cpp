@@ -18,12 +18,11 @@
 #include "shell/logic/spokenwords.h"
 #include "shell/widgets/navigation.h"
 #include "shell/widgets/screen.h"
+#include "tools/pupilhand.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QFile>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include <espeak-ng/speak_lib.h>
@@ -116,17 +115,6 @@ struct Recorder {
         return double(Clock::duration(firstSoundAfter.load() - start.time_since_epoch().count()).count()) / 1e6;
     }
 };
-
-// A tap on a text as the screen gets it: the left button's press and release inside it.
-void tap(QWidget *control)
-{
-    const QPointF centre = QRectF(control->rect()).center();
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, centre, control->mapToGlobal(centre), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(control, &event);
-    }
-}
 
 double statusKiB(const char *field)
 {
@@ -234,18 +222,14 @@ int main(int argc, char *argv[])
     }
     // A tap on the home screen's greeting, as a pupil asks for it; the screen opens with its
     // greeting box, which the pupil closes.
-    QTimer pupil;
-    QObject::connect(&pupil, &QTimer::timeout, [] {
-        if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            box->accept();
-    });
-    pupil.start(std::chrono::milliseconds(kQuietSpell));
+    QTimer pressingOk;
+    pupil::pressOkOnEveryBox(pressingOk, kQuietSpell);
     handOver(nullptr, ScreenId::Home);
-    pupil.stop();
+    pressingOk.stop();
     auto *greeting = currentScreen()->findChild<QLabel *>(QStringLiteral("lblminima"));
     std::vector<double> taps;
     for (int i = 0; i < runs; ++i) {
-        const double ms = recorder.timeToSound([&] { tap(greeting); });
+        const double ms = recorder.timeToSound([&] { pupil::tap(greeting); });
         if (ms < 0)
             ++silent;
         else
